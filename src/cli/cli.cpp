@@ -1,0 +1,36 @@
+#include "cli/cli.h"
+
+#include "cli/cli_commands.h"
+
+namespace vg {
+
+const std::vector<CliCommand>& CliCommands()
+{
+    static const std::vector<CliCommand> commands = {
+    };
+    return commands;
+}
+
+void PrintCliUsage(std::ostream& err)
+{
+    err << "Usage:\n";
+    for (const CliCommand& c : CliCommands()) err << "  vgraph-cli " << c.usage << "\n";
+}
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty()) {
+        PrintCliUsage(err);
+        return kExitUsage;
+    }
+    for (const CliCommand& c : CliCommands()) {
+        if (args[0] == c.name) {
+            return c.run(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+        }
+    }
+    err << "vgraph-cli: unknown command '" << args[0] << "'\n";
+    PrintCliUsage(err);
+    return kExitUsage;
+}
+
+}  // namespace vg

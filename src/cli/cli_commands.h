@@ -1,0 +1,25 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace vg {
+
+// One command: receives the arguments after its name.
+using CliCommandFunction = int (*)(const std::vector<std::string>& args, std::ostream& out,
+                                   std::ostream& err);
+
+struct CliCommand {
+    const char* name;
+    const char* usage;  // one line, without the program name
+    CliCommandFunction run;
+};
+
+// The table of commands, defined in cli.cpp.
+const std::vector<CliCommand>& CliCommands();
+
+// Prints the usage text of every command.
+void PrintCliUsage(std::ostream& err);
+
+}  // namespace vg
