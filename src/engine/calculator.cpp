@@ -1,0 +1,325 @@
+#include "engine/calculator.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "engine/numeric_utils.h"
+
+namespace vg {
+namespace {
+
+constexpr Extended kPi = 3.14159265358979323846264338327950288L;
+constexpr Extended kHalfPi = 1.57079632679489661923132169163975144L;
+constexpr Extended kLn10 = 2.30258509299404568401799145468436421L;
+constexpr Extended kTiny = 1e-50L;
+constexpr Extended kResultLimit = 1e500L;
+constexpr Extended kExpLimit = 1000;
+constexpr Extended kTrigLimit = 0x1p63L;  // beyond it the sine and cosine are taken as 0
+constexpr Extended kCancellation = 1e-16L;
+
+// RANDOM's generator (splitmix64), seeded from the clock once per thread so
+// every run of the program gives different values.
+std::uint64_t NextRandomBits()
+{
+    thread_local std::uint64_t state = static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+Extended UniformUnit()
+{
+    return static_cast<Extended>(NextRandomBits()) * 0x1p-64L;  // [0, 1)
+}
+
+bool IsTrue(Extended v) { return v > 0; }
+Extended FromBool(bool b) { return b ? 1 : 0; }
+Extended TinyAsZero(Extended v) { return std::fabs(v) < kTiny ? 0 : v; }
+
+Extended Sine(Extended b) { return std::fabs(b) >= kTrigLimit ? 0 : std::sin(b); }
+Extended Cosine(Extended b) { return std::fabs(b) >= kTrigLimit ? 0 : std::cos(b); }
+
+// e^t within the exponent limit: 0 far below it, undefined (7) far above.
+Extended LimitedExp(Extended t, EngineError& err)
+{
+    if (std::fabs(t) < kExpLimit) return std::exp(t);
+    if (t < 0) return 0;
+    err = kErrUndefined;
+    return 0;
+}
+
+// Sums and differences that cancel to noise of an operand become exactly 0.
+Extended Cancel(Extended a, Extended b, Extended r)
+{
+    const Extended ar = std::fabs(r);
+    const Extended ab = std::fabs(b);
+    if (ab >= kTiny && ar < kCancellation * ab) return 0;
+    const Extended aa = std::fabs(a);
+    if (aa >= kTiny && ar < kCancellation * aa) return 0;
+    return r;
+}
+
+Extended SignedFraction(Extended v) { return v - std::trunc(v); }
+
+Extended Power(Extended a, Extended b, EngineError& err)
+{
+    if (a > 0) return LimitedExp(b * std::log(a), err);
+    if (a == 0) {
+        if (b > 0) return 0;
+        err = kErrUndefinedDomain;
+        return 0;
+    }
+    // A negative base: integer exponents, and reciprocals of odd integers
+    // (odd roots), are defined.
+    const Extended f1 = SignedFraction(b / 2);
+    const Extended f2 = b == 0 ? 0.1L : SignedFraction(1 / (2 * b));
+    const bool integerExponent = f1 == 0 || f1 == 0.5L || f1 == -0.5L;
+    const bool oddRoot = f2 == 0.5L || f2 == -0.5L;
+    if (!integerExponent && !oddRoot) {
+        err = kErrUndefinedDomain;
+        return 0;
+    }
+    const Extended magnitude = LimitedExp(b * std::log(-a), err);
+    return f1 == 0 ? magnitude : -magnitude;
+}
+
+Extended ApplyBinary(LexCode code, Extended a, Extended b, EngineError& err)
+{
+    switch (code) {
+    case lex::Power: return Power(a, b, err);
+    case lex::Minus: return Cancel(a, b, a - b);
+    case lex::Plus: return Cancel(a, b, a + b);
+    case lex::Multiply: return a * b;
+    case lex::Divide:
+        if (b == 0) {
+            err = kErrUndefined;
+            return 0;
+        }
+        return a / b;
+    case lex::Less: return FromBool(a < b);
+    case lex::Greater: return FromBool(a > b);
+    case lex::LessEqual: return FromBool(a <= b);
+    case lex::GreaterEqual: return FromBool(a >= b);
+    case lex::NotEqual: return FromBool(a != b);
+    case lex::Equal: return FromBool(a == b);
+    case lex::And: return FromBool(IsTrue(a) && IsTrue(b));
+    case lex::Or: return FromBool(IsTrue(a) || IsTrue(b));
+    case lex::Xor: return FromBool(IsTrue(a) != IsTrue(b));
+    default: err = kErrUndefinedDomain; return 0;
+    }
+}
+
+Extended Undefined(EngineError& err, EngineError code)
+{
+    err = code;
+    return 0;
+}
+
+Extended Asin(Extended b, EngineError& err)
+{
+    const Extended d = 1 - b * b;
+    if (d < 0) return Undefined(err, kErrUndefined);
+    const Extended s = std::sqrt(d);
+    if (s != 0) return std::atan(b / s);
+    return b > 0 ? kHalfPi : -kHalfPi;
+}
+
+Extended Acos(Extended b, EngineError& err)
+{
+    const Extended d = 1 - b * b;
+    if (d < 0) return Undefined(err, kErrUndefined);
+    const Extended s = std::sqrt(d);
+    if (s != 0) return kHalfPi - std::atan(b / s);
+    return b > 0 ? 0 : kPi;
+}
+
+Extended Hyperbolic(LexCode code, Extended b, EngineError& err)
+{
+    if (std::fabs(b) >= kExpLimit) return Undefined(err, kErrUndefined);
+    const Extended ep = std::exp(b);
+    const Extended em = std::exp(-b);
+    switch (code) {
+    case lex::Sinh: return (ep - em) / 2;
+    case lex::Cosh: return (ep + em) / 2;
+    case lex::Tanh: return (ep - em) / (ep + em);
+    default:  // COTH
+        if (std::fabs(ep - em) < kTiny) return Undefined(err, kErrUndefined);
+        return (ep + em) / (ep - em);
+    }
+}
+
+// ln(b + sqrt(b^2+1)) taken on |b| with the sign restored: for negative b the
+// direct sum cancels and would lose every digit (or the whole value).
+Extended Asinh(Extended b)
+{
+    const Extended t = std::fabs(b) + std::sqrt(b * b + 1);
+    const Extended r = std::log(t);
+    return b < 0 ? -r : r;
+}
+
+Extended Acosh(Extended b, EngineError& err)
+{
+    const Extended d = TinyAsZero(b * b - 1);
+    if (d < 0) return Undefined(err, kErrUndefined);
+    const Extended t = TinyAsZero(b + std::sqrt(d));
+    if (t <= 0) return Undefined(err, kErrUndefined);
+    return std::log(t);
+}
+
+// ATANH (d = 1-b) and ACOTH (d = b-1): (ln((b+1)/d))/2.
+Extended HalfLogRatio(Extended b, Extended d, EngineError& err)
+{
+    d = TinyAsZero(d);
+    if (d == 0) return Undefined(err, kErrUndefined);
+    const Extended t = TinyAsZero((b + 1) / d);
+    if (t <= 0) return Undefined(err, kErrUndefined);
+    return std::log(t) / 2;
+}
+
+Extended ApplyUnary(LexCode code, Extended b, EngineError& err)
+{
+    switch (code) {
+    case lex::Negate: return -b;
+    case lex::Not: return FromBool(!IsTrue(b));
+    case lex::Sin: return Sine(b);
+    case lex::Cos: return Cosine(b);
+    case lex::Sqrt: return b < 0 ? Undefined(err, kErrUndefinedDomain) : std::sqrt(b);
+    case lex::Atan: return std::atan(b);
+    case lex::Abs: return std::fabs(b);
+    case lex::Exp:
+        if (std::fabs(b) < kExpLimit) return std::exp(b);
+        return b < 0 ? 0 : Undefined(err, kErrUndefined);
+    case lex::Int: return std::floor(b);
+    case lex::Frac: {
+        const Extended f = b - std::floor(b);
+        const Extended ab = std::fabs(b);
+        return (ab >= kTiny && f < kCancellation * ab) ? 0 : f;
+    }
+    case lex::Ln: return b <= 0 ? Undefined(err, kErrUndefinedDomain) : std::log(b);
+    case lex::Lg: return b <= 0 ? Undefined(err, kErrUndefinedDomain) : std::log(b) / kLn10;
+    case lex::Tan: {
+        const Extended c = Cosine(b);
+        return c == 0 ? Undefined(err, kErrUndefined) : Sine(b) / c;
+    }
+    case lex::Cot: {
+        const Extended s = Sine(b);
+        return s == 0 ? Undefined(err, kErrUndefined) : Cosine(b) / s;
+    }
+    case lex::Asin: return Asin(b, err);
+    case lex::Acos: return Acos(b, err);
+    case lex::Sinh:
+    case lex::Cosh:
+    case lex::Tanh:
+    case lex::Coth: return Hyperbolic(code, b, err);
+    case lex::Asinh: return Asinh(b);
+    case lex::Acosh: return Acosh(b, err);
+    case lex::Atanh: return HalfLogRatio(b, 1 - b, err);
+    case lex::Acoth: return HalfLogRatio(b, b - 1, err);
+    case lex::Random: return UniformUnit() * b;
+    case lex::Round: return RoundHalfAway(b);
+    case lex::Sign: return b > 0 ? 1 : (b < 0 ? -1 : 0);
+    default: return Undefined(err, kErrUndefinedDomain);
+    }
+}
+
+bool IsKnownOperation(LexCode c)
+{
+    return IsUnaryOperator(c) || (c >= lex::Power && c <= lex::Xor) ||
+           (c >= lex::Sin && c <= lex::Sign);
+}
+
+// Depth walk of a postfix form from the top: false when an operation would
+// lack operands, a code is unknown, or the form does not leave one value.
+bool MeasureDepth(const TStackList& postfix, std::int32_t& maxDepth)
+{
+    std::int64_t depth = 0, deepest = 0;
+    for (std::size_t i = postfix.Count(); i-- > 0;) {
+        const LexCode c = postfix[i].Code;
+        if (IsOperand(c)) {
+            if (++depth > deepest) deepest = depth;
+        } else if (!IsKnownOperation(c)) {
+            return false;
+        } else if (IsBinaryOperator(c)) {
+            if (depth < 2) return false;
+            --depth;
+        } else if (depth < 1) {
+            return false;
+        }
+    }
+    if (deepest > std::numeric_limits<std::int32_t>::max()) return false;
+    maxDepth = static_cast<std::int32_t>(deepest);
+    return depth == 1;
+}
+
+}  // namespace
+
+TCalculator::TCalculator(const TStackList& postfix)
+    : sizedFor_(&postfix), sizedCount_(postfix.Count())
+{
+    wellFormed_ = MeasureDepth(postfix, MaxDepth);
+    if (!wellFormed_) MaxDepth = 0;
+    Stack = std::make_unique<Extended[]>(MaxDepth > 0 ? MaxDepth : 1);
+}
+
+bool TCalculator::Fits(const TStackList& postfix) const noexcept
+{
+    if (&postfix == sizedFor_ && postfix.Count() == sizedCount_) return true;
+    std::int32_t depth = 0;
+    return MeasureDepth(postfix, depth) && depth <= MaxDepth;
+}
+
+Extended TCalculator::Calculate(const TStackList& postfix, EngineError& errorCode,
+                                Extended x) noexcept
+{
+    return Evaluate(postfix, errorCode, x, 0);
+}
+
+Extended TCalculator::Evaluate(const TStackList& postfix, EngineError& errorCode, Extended x,
+                               Extended y) noexcept
+{
+    errorCode = kEngineOk;
+    if (!wellFormed_ || !Fits(postfix)) {
+        errorCode = kErrUndefinedDomain;
+        return 0;
+    }
+    // An infinite or NaN variable is a floating-point fault of its own.
+    constexpr Extended kMax = std::numeric_limits<Extended>::max();
+    const bool xFinite = std::fabs(x) <= kMax;
+    const bool yFinite = std::fabs(y) <= kMax;
+
+    Extended* top = Stack.get() - 1;
+    const Lexeme* items = postfix.Data();
+    for (std::size_t i = postfix.Count(); i-- > 0;) {
+        const LexCode c = items[i].Code;
+        Extended r;
+        if (c == lex::Number) {
+            *++top = items[i].Value;
+            continue;
+        } else if (c == lex::Var1 || c == lex::Var2) {
+            if (!(c == lex::Var1 ? xFinite : yFinite)) {
+                errorCode = kErrUndefinedDomain;
+                return 0;
+            }
+            *++top = c == lex::Var1 ? x : y;
+            continue;
+        } else if (IsBinaryOperator(c)) {
+            const Extended b = *top--;
+            r = ApplyBinary(c, *top, b, errorCode);
+        } else {
+            r = ApplyUnary(c, *top, errorCode);
+        }
+        if (errorCode != kEngineOk) return 0;
+        if (!(std::fabs(r) <= kResultLimit)) {
+            errorCode = kErrUndefinedDomain;
+            return 0;
+        }
+        *top = r;
+    }
+    return NearZero(*top);
+}
+
+}  // namespace vg

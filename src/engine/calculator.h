@@ -1,0 +1,58 @@
+#pragma once
+// TCalculator: evaluates a postfix form for given variable values. The value
+// stack is sized once by the constructor; Calculate allocates nothing and
+// never throws: every problem becomes error code 7 or 8.
+
+#include <cstdint>
+#include <memory>
+
+#include "engine/engine_messages.h"
+#include "engine/stack_list.h"
+
+namespace vg {
+
+class TCalculator {
+public:
+    // Sizes the value stack for `postfix`, which must outlive the calculator's
+    // use of it. A list that is not a well-formed postfix form (never the
+    // output of a successful Transform) evaluates to error code 8.
+    explicit TCalculator(const TStackList& postfix);
+    virtual ~TCalculator() = default;
+    TCalculator(const TCalculator&) = delete;
+    TCalculator& operator=(const TCalculator&) = delete;
+
+    // Value of the postfix form with the first variable equal to x, passed
+    // through NearZero. errorCode 0 on success, else 7 or 8 (the returned value
+    // must then not be used).
+    Extended Calculate(const TStackList& postfix, EngineError& errorCode, Extended x) noexcept;
+
+    // The largest number of values the form holds on the stack at once.
+    std::int32_t MaxDepth = 0;
+
+protected:
+    Extended Evaluate(const TStackList& postfix, EngineError& errorCode, Extended x,
+                      Extended y) noexcept;
+
+private:
+    bool Fits(const TStackList& postfix) const noexcept;
+
+    std::unique_ptr<Extended[]> Stack;
+    const TStackList* sizedFor_ = nullptr;
+    std::size_t sizedCount_ = 0;
+    bool wellFormed_ = false;
+};
+
+class TCalculator2Var : public TCalculator {
+public:
+    using TCalculator::TCalculator;
+    using TCalculator::Calculate;
+
+    // Value with the first variable equal to x and the second equal to y.
+    Extended Calculate(const TStackList& postfix, EngineError& errorCode, Extended x,
+                       Extended y) noexcept
+    {
+        return Evaluate(postfix, errorCode, x, y);
+    }
+};
+
+}  // namespace vg

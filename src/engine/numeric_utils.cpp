@@ -1,0 +1,217 @@
+#include "engine/numeric_utils.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <array>
+
+namespace vg {
+namespace {
+
+constexpr Extended kLowerBound = 1e-200L;
+constexpr Extended kUpperBound = 1e2000L;
+
+// 10^0 .. 10^27 are exact in a 64-bit mantissa (5^27 < 2^64).
+constexpr int kExactPowers = 27;
+constexpr Extended kExactPow10[kExactPowers + 1] = {
+    1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+    1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
+    1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+
+// ---- error-free transformations in extended precision ----------------------
+
+void Split(Extended a, Extended& hi, Extended& lo)
+{
+    constexpr Extended kSplitter = 4294967297.0L;  // 2^32 + 1
+    const Extended c = kSplitter * a;
+    hi = c - (c - a);
+    lo = a - hi;
+}
+
+// a*b == p + e exactly.
+void TwoProduct(Extended a, Extended b, Extended& p, Extended& e)
+{
+    p = a * b;
+    Extended ah, al, bh, bl;
+    Split(a, ah, al);
+    Split(b, bh, bl);
+    e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
+}
+
+// a+b == s + e exactly.
+void TwoSum(Extended a, Extended b, Extended& s, Extended& e)
+{
+    s = a + b;
+    const Extended bb = s - a;
+    e = (a - (s - bb)) + (b - bb);
+}
+
+// 10^k as an unevaluated sum hi + lo (about 115 correct bits) for
+// |k| <= kTablePowers; covers every decimal exponent NearZero meets.
+constexpr int kTablePowers = 2100;
+
+struct DoubleExtended {
+    Extended hi = 0, lo = 0;
+};
+
+class PowerTable {
+public:
+    PowerTable()
+    {
+        positive_[0] = {1, 0};
+        negative_[0] = {1, 0};
+        for (int k = 1; k <= kTablePowers; ++k) {
+            const DoubleExtended& prev = positive_[k - 1];
+            Extended p, e;
+            TwoProduct(prev.hi, 10, p, e);
+            TwoSum(p, e + prev.lo * 10, positive_[k].hi, positive_[k].lo);
+            negative_[k] = Reciprocal(positive_[k]);
+        }
+    }
+    const DoubleExtended& Get(int k) const { return k >= 0 ? positive_[k] : negative_[-k]; }
+
+private:
+    static DoubleExtended Reciprocal(const DoubleExtended& v)
+    {
+        const Extended q1 = 1 / v.hi;
+        Extended p, e;
+        TwoProduct(q1, v.hi, p, e);
+        const Extended r = ((1 - p) - e) - q1 * v.lo;
+        DoubleExtended out;
+        TwoSum(q1, r / v.hi, out.hi, out.lo);
+        return out;
+    }
+    std::array<DoubleExtended, kTablePowers + 1> positive_, negative_;
+};
+
+// Built on first use, in static storage: no allocation.
+const PowerTable& Powers()
+{
+    static const PowerTable table;
+    return table;
+}
+
+// x * 10^k with a relative error below 2^-62.
+Extended ScaleByPowerOf10(Extended x, int k)
+{
+    if (k >= 0 && k <= kExactPowers) return x * kExactPow10[k];
+    if (k < 0 && k >= -kExactPowers) return x / kExactPow10[-k];
+    return x * Powers().Get(k).hi;
+}
+
+// Unbiased binary exponent of a finite, normal, non-zero x.
+int BinaryExponent(Extended x)
+{
+    std::uint16_t signAndExponent;
+    std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&x) + 8,
+                sizeof signAndExponent);
+    return (signAndExponent & 0x7fff) - 16383;
+}
+
+// floor(b * log10(2)), possibly one too low; callers correct it.
+int DecimalExponentEstimate(int binaryExponent)
+{
+    return static_cast<int>((static_cast<std::int64_t>(binaryExponent) * 1292913986LL) >> 32);
+}
+
+// n * 10^k correctly rounded, for an integer 1e11 <= n <= 1e12 and |k| beyond
+// the exact powers. False when the result lies too close to a rounding
+// midpoint to be sure.
+bool ScaleIntegerExactly(Extended n, int k, Extended& result)
+{
+    const DoubleExtended& p10 = Powers().Get(k);
+    Extended p, e;
+    TwoProduct(n, p10.hi, p, e);
+    Extended r, rr;
+    TwoSum(p, e + n * p10.lo, r, rr);
+    int exponent;
+    std::frexp(r, &exponent);
+    const Extended ulp = std::ldexp(Extended(1), exponent - 64);
+    const Extended doubt = std::ldexp(r, -100);
+    const Extended offset = std::fabs(rr);
+    if (std::fabs(offset - ulp / 2) < doubt || std::fabs(offset - ulp / 4) < doubt) return false;
+    result = r;
+    return true;
+}
+
+// 12-digit rounding of a positive value in [1e-200, 1e2000] by arithmetic.
+// False when a decision is too close to call (a decimal or binary rounding
+// midpoint); the text round trip then decides.
+bool RoundTo12DigitsFast(Extended ax, Extended& result)
+{
+    constexpr Extended kNearestIntegerShift = 0x1.8p63L;  // adding it rounds to an integer
+    constexpr Extended kTieDoubt = 0x1p-18L;
+
+    int e = DecimalExponentEstimate(BinaryExponent(ax));
+    Extended s = ScaleByPowerOf10(ax, 11 - e);
+    while (s >= 1e12L) s = ScaleByPowerOf10(ax, 11 - ++e);
+    while (s < 1e11L) s = ScaleByPowerOf10(ax, 11 - --e);
+
+    Extended n = (s + kNearestIntegerShift) - kNearestIntegerShift;
+    if (std::fabs(std::fabs(s - n) - 0.5L) < kTieDoubt) return false;
+    if (n >= 1e12L) {
+        n = 1e11L;
+        ++e;
+    }
+    const int k = e - 11;
+    if (k >= 0 && k <= kExactPowers) {
+        result = n * kExactPow10[k];
+        return true;
+    }
+    if (k < 0 && k >= -kExactPowers) {
+        result = n / kExactPow10[-k];
+        return true;
+    }
+    return ScaleIntegerExactly(n, k, result);
+}
+
+}  // namespace
+
+Extended RoundTo12DigitsByText(Extended x)
+{
+    char text[64];
+    const auto written = std::to_chars(text, text + sizeof text, x, std::chars_format::scientific, 11);
+    Extended back = x;
+    std::from_chars(text, written.ptr, back, std::chars_format::scientific);
+    return back;
+}
+
+Extended NearZero(Extended x) noexcept
+{
+    const Extended ax = std::fabs(x);
+    if (ax < kLowerBound) return 0;
+    if (!(ax <= kUpperBound)) return x;
+    Extended rounded;
+    if (!RoundTo12DigitsFast(ax, rounded)) return RoundTo12DigitsByText(x);
+    return x < 0 ? -rounded : rounded;
+}
+
+Extended RoundMantissa(Extended x) noexcept
+{
+    const Extended ax = std::fabs(x);
+    if (ax < kLowerBound) return 0;
+    if (!(ax <= kUpperBound)) return x;
+    int exponent;
+    Extended m = std::frexp(x, &exponent);
+    m = RoundHalfAway(m * 1e11L) / 1e11L;
+    return std::ldexp(m, exponent);
+}
+
+Extended PowerOf10(int n) noexcept
+{
+    if (n >= 0 && n <= kExactPowers) return kExactPow10[n];
+    if (n < 0 && n >= -kExactPowers) return 1 / kExactPow10[-n];
+    if (n >= -kTablePowers && n <= kTablePowers) return Powers().Get(n).hi;
+    return std::pow(Extended(10), Extended(n));
+}
+
+Extended RoundHalfAway(Extended x) noexcept
+{
+    const Extended whole = std::trunc(x);
+    const Extended fraction = x - whole;
+    if (x >= 0) return fraction >= 0.5L ? std::trunc(x + 1) : whole;
+    return fraction <= -0.5L ? std::trunc(x - 1) : whole;
+}
+
+}  // namespace vg
