@@ -7,6 +7,8 @@ namespace vg {
 const std::vector<CliCommand>& CliCommands()
 {
     static const std::vector<CliCommand> commands = {
+        {"eval", "eval FORMULA [NAME=VALUE ...] [--format]", RunEvalCommand},
+        {"check-formula", "check-formula FORMULA [NAME [NAME2]]", RunCheckFormulaCommand},
     };
     return commands;
 }

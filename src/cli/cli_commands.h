@@ -22,4 +22,9 @@ const std::vector<CliCommand>& CliCommands();
 // Prints the usage text of every command.
 void PrintCliUsage(std::ostream& err);
 
+// Formula engine commands.
+int RunEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunCheckFormulaCommand(const std::vector<std::string>& args, std::ostream& out,
+                           std::ostream& err);
+
 }  // namespace vg

@@ -1,2 +1,2 @@
 # Core libraries the commands use.
-# target_link_libraries(vg_cli PUBLIC vg_engine)
+target_link_libraries(vg_cli PUBLIC vg_engine)
