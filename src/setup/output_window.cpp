@@ -1,0 +1,67 @@
+#include "setup/output_window.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "setup/crc32.h"
+
+namespace vg {
+
+OutputWindow::OutputWindow(ByteSink& sink, std::uint64_t limit)
+    : sink_(sink), limit_(limit), window_(kSize, 0), crc_(kCrc32Initial)
+{
+}
+
+bool OutputWindow::Copy(std::uint32_t distance, std::uint32_t length)
+{
+    if (length > Remaining())
+        return false;
+    std::uint8_t* const window = window_.data();
+    while (length > 0) {
+        const std::size_t from = (position_ - distance) & kMask;
+        const std::size_t chunk = std::min<std::size_t>({length, kSize - position_, kSize - from});
+        // Byte by byte on purpose: a match may overlap the bytes it produces.
+        for (std::size_t i = 0; i < chunk; ++i)
+            window[position_ + i] = window[from + i];
+        position_ += chunk;
+        length -= static_cast<std::uint32_t>(chunk);
+        if (position_ == kSize)
+            Flush();
+    }
+    return true;
+}
+
+bool OutputWindow::Append(const std::uint8_t* data, std::size_t size)
+{
+    if (size > Remaining())
+        return false;
+    while (size > 0) {
+        const std::size_t chunk = std::min(size, kSize - position_);
+        std::memcpy(window_.data() + position_, data, chunk);
+        position_ += chunk;
+        data += chunk;
+        size -= chunk;
+        if (position_ == kSize)
+            Flush();
+    }
+    return true;
+}
+
+void OutputWindow::Flush()
+{
+    if (position_ > 0) {
+        crc_ = UpdateCrc32(crc_, window_.data(), position_);
+        if (!writeFailed_ && !sink_.Write(window_.data(), position_))
+            writeFailed_ = true;
+    }
+    flushed_ += position_;
+    position_ = 0;
+}
+
+bool OutputWindow::Finish()
+{
+    Flush();
+    return !writeFailed_;
+}
+
+}  // namespace vg
