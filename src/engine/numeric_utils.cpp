@@ -135,6 +135,55 @@ bool ScaleIntegerExactly(Extended n, int k, Extended& result)
     return true;
 }
 
+// Sign of (hi + lo) - target for |hi - target| <= 1: exact when hi and lo are.
+int CompareSum(Extended hi, Extended lo, Extended target, Extended& distance)
+{
+    distance = (hi - target) + lo;
+    return distance > 0 ? 1 : (distance < 0 ? -1 : 0);
+}
+
+// Decides the nearest integer n of ax * 10^k (halves to even, as the text
+// conversion does) when the plain product lies too close to a half. The
+// product is formed without rounding error where the power is exact; with a
+// tabled power a result within the remaining doubt is left undecided.
+bool RoundNearTie(Extended ax, int k, Extended& n)
+{
+    constexpr Extended kNearestIntegerShift = 0x1.8p63L;
+    Extended hi, lo;
+    bool exact = true;
+    if (k >= 0 && k <= kExactPowers) {
+        TwoProduct(ax, kExactPow10[k], hi, lo);
+    } else if (k < 0 && k >= -kExactPowers) {
+        const Extended divisor = kExactPow10[-k];
+        hi = ax / divisor;
+        Extended p, pe;
+        TwoProduct(hi, divisor, p, pe);
+        lo = ((ax - p) - pe) / divisor;
+    } else {
+        const DoubleExtended& p10 = Powers().Get(k);
+        Extended pe;
+        TwoProduct(ax, p10.hi, hi, pe);
+        lo = pe + ax * p10.lo;
+        exact = false;
+    }
+    const Extended n0 = (hi + kNearestIntegerShift) - kNearestIntegerShift;
+    const Extended below = n0 - 0.5L, above = n0 + 0.5L;
+    Extended dBelow, dAbove;
+    const int vsAbove = CompareSum(hi, lo, above, dAbove);
+    const int vsBelow = CompareSum(hi, lo, below, dBelow);
+    if (!exact) {
+        constexpr Extended kDoubt = 0x1p-60L;
+        if (std::fabs(dAbove) < kDoubt || std::fabs(dBelow) < kDoubt) return false;
+    }
+    const bool n0Even = std::fmod(n0, 2.0L) == 0;
+    if (vsAbove > 0) n = n0 + 1;
+    else if (vsAbove == 0) n = n0Even ? n0 : n0 + 1;
+    else if (vsBelow < 0) n = n0 - 1;
+    else if (vsBelow == 0) n = n0Even ? n0 : n0 - 1;
+    else n = n0;
+    return true;
+}
+
 // 12-digit rounding of a positive value in [1e-200, 1e2000] by arithmetic.
 // False when a decision is too close to call (a decimal or binary rounding
 // midpoint); the text round trip then decides.
@@ -149,7 +198,9 @@ bool RoundTo12DigitsFast(Extended ax, Extended& result)
     while (s < 1e11L) s = ScaleByPowerOf10(ax, 11 - --e);
 
     Extended n = (s + kNearestIntegerShift) - kNearestIntegerShift;
-    if (std::fabs(std::fabs(s - n) - 0.5L) < kTieDoubt) return false;
+    if (std::fabs(std::fabs(s - n) - 0.5L) < kTieDoubt && !RoundNearTie(ax, 11 - e, n)) {
+        return false;
+    }
     if (n >= 1e12L) {
         n = 1e11L;
         ++e;

@@ -1,0 +1,114 @@
+// NearZero must equal the text round trip it stands for (12 significant
+// digits written in scientific notation and read back) on every value.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+#include "engine/numeric_utils.h"
+
+namespace vg {
+namespace {
+
+Extended ByText(Extended x)
+{
+    const Extended ax = std::fabs(x);
+    if (ax < 1e-200L) return 0;
+    if (!(ax <= 1e2000L)) return x;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.11Le", x);
+    return std::strtold(text, nullptr);
+}
+
+// digits * 10^exponent within a few units in the last place (close enough:
+// neighbours on both sides are taken anyway).
+Extended Scaled(long long digits, int exponent)
+{
+    return static_cast<Extended>(digits) * std::pow(10.0L, static_cast<Extended>(exponent));
+}
+
+class Sample {
+public:
+    explicit Sample(std::uint64_t seed) : rng_(seed) {}
+
+    // 64 random mantissa bits with the top bit set, any binary exponent in range.
+    Extended RandomValue(int minExponent, int maxExponent)
+    {
+        const std::uint64_t bits = rng_() | (1ULL << 63);
+        const int e = std::uniform_int_distribution<int>(minExponent, maxExponent)(rng_);
+        const Extended v = std::ldexp(static_cast<Extended>(bits), e - 63);
+        return (rng_() & 1) ? -v : v;
+    }
+    long long TwelveDigits() { return std::uniform_int_distribution<long long>(100000000000LL, 999999999999LL)(rng_); }
+    int DecimalExponent() { return std::uniform_int_distribution<int>(-202, 2002)(rng_); }
+    int Steps() { return std::uniform_int_distribution<int>(-3, 3)(rng_); }
+
+private:
+    std::mt19937_64 rng_;
+};
+
+Extended Step(Extended x, int steps)
+{
+    const Extended toward = steps < 0 ? -HUGE_VALL : HUGE_VALL;
+    for (int i = 0; i < std::abs(steps); ++i) x = std::nextafter(x, toward);
+    return x;
+}
+
+std::vector<Extended> EquivalenceValues()
+{
+    Sample s(20240611);
+    std::vector<Extended> values;
+    values.reserve(1'050'000);
+    // Random mantissas across the rounded range and a little beyond it.
+    for (int i = 0; i < 500'000; ++i) values.push_back(s.RandomValue(-700, 6700));
+    // Anywhere in the extended range, denormals included.
+    for (int i = 0; i < 50'000; ++i) values.push_back(s.RandomValue(-16440, 16383));
+    // Next to decimal rounding halves: d.ddddddddddd5eK and its neighbours.
+    for (int i = 0; i < 300'000; ++i) {
+        const Extended half = Scaled(s.TwelveDigits() * 10 + 5, s.DecimalExponent() - 12);
+        values.push_back(Step(half, s.Steps()));
+    }
+    // Next to powers of ten and the two bounds.
+    for (int i = 0; i < 150'000; ++i) {
+        const Extended power = Scaled(1, s.DecimalExponent());
+        values.push_back(Step(power, s.Steps()));
+    }
+    for (int steps = -20'000; steps <= 20'000; ++steps) {
+        values.push_back(Step(1e-200L, steps % 50));
+        values.push_back(Step(-1e2000L, steps % 50));
+    }
+    // Exact decimal ties (13 digits ending in 5, exactly representable).
+    for (int i = 0; i < 20'000; ++i) {
+        const long long tie = s.TwelveDigits() * 10 + 5;
+        values.push_back(static_cast<Extended>(tie) * (i % 7 == 0 ? 1000 : 1));
+    }
+    return values;
+}
+
+TEST(NearZeroEquivalence, equalsTextRoundTrip_onAMillionValues)
+{
+    std::setlocale(LC_ALL, "C");
+    const std::vector<Extended> values = EquivalenceValues();
+    ASSERT_GE(values.size(), 1'000'000u);
+    std::size_t mismatches = 0;
+    for (Extended x : values) {
+        const Extended expected = ByText(x);
+        const Extended got = NearZero(x);
+        if (got != expected || std::signbit(got) != std::signbit(expected)) {
+            if (++mismatches <= 10) {
+                ADD_FAILURE() << "x=" << static_cast<double>(x) << " got "
+                              << static_cast<double>(got) << " expected "
+                              << static_cast<double>(expected);
+                std::printf("  x=%.25Le\n", x);
+            }
+        }
+    }
+    EXPECT_EQ(mismatches, 0u);
+}
+
+}  // namespace
+}  // namespace vg
