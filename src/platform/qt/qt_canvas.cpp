@@ -1,0 +1,194 @@
+#include "platform/qt/qt_canvas.h"
+
+#include <QFontMetrics>
+#include <QPolygon>
+
+namespace vg {
+
+QtCanvas::QtCanvas(QImage& image) : device_(&image), image_(&image) { Begin(); }
+
+QtCanvas::QtCanvas(QPaintDevice& device) : device_(&device) { Begin(); }
+
+QtCanvas::~QtCanvas() { End(); }
+
+void QtCanvas::Begin()
+{
+    painter_.begin(device_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    painter_.setBackgroundMode(Qt::TransparentMode);
+    DoSetPen(0, 1, PenStyle::Solid, PenMode::Copy);
+    DoSetBrush(0xFFFFFF, BrushStyle::Solid);
+    DoSetFont(Font());
+}
+
+void QtCanvas::End()
+{
+    if (painter_.isActive()) painter_.end();
+}
+
+int QtCanvas::Width() const { return device_->width(); }
+int QtCanvas::Height() const { return device_->height(); }
+int QtCanvas::DpiX() const { return device_->logicalDpiX(); }
+int QtCanvas::DpiY() const { return device_->logicalDpiY(); }
+
+QColor QtCanvas::ToQColor(ColorValue c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+
+void QtCanvas::DoSetPen(ColorValue color, int width, PenStyle style, PenMode mode)
+{
+    if (style == PenStyle::None) {
+        painter_.setPen(Qt::NoPen);
+    } else {
+        QPen pen(ToQColor(color));
+        pen.setWidth(width);
+        pen.setStyle(style == PenStyle::Dot ? Qt::DotLine : Qt::SolidLine);
+        // Thick lines end round; a 1-pixel line includes its end pixel.
+        pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::SquareCap);
+        pen.setJoinStyle(width > 1 ? Qt::RoundJoin : Qt::MiterJoin);
+        painter_.setPen(pen);
+    }
+    if (image_ != nullptr)
+        painter_.setCompositionMode(mode == PenMode::Invert ? QPainter::RasterOp_NotDestination
+                                                            : QPainter::CompositionMode_SourceOver);
+}
+
+void QtCanvas::DoSetBrush(ColorValue color, BrushStyle style)
+{
+    static const Qt::BrushStyle kStyles[] = {
+        Qt::SolidPattern, Qt::BDiagPattern,      Qt::FDiagPattern, Qt::CrossPattern,
+        Qt::DiagCrossPattern, Qt::HorPattern,    Qt::VerPattern,   Qt::NoBrush};
+    painter_.setBrush(QBrush(ToQColor(color), kStyles[static_cast<int>(style)]));
+}
+
+void QtCanvas::DoSetFont(const CanvasFont& font)
+{
+    qfont_ = MakeQFont(font);
+    fontColor_ = ToQColor(font.color);
+    symbolFont_ = IsSymbolFontName(font.name);
+    painter_.setFont(qfont_);
+}
+
+QFont QtCanvas::MakeQFont(const CanvasFont& font)
+{
+    // A symbol-encoded font is shown through an ordinary face that has the
+    // Greek letters at their Unicode places.
+    QFont f(IsSymbolFontName(font.name) ? QStringLiteral("Times New Roman")
+                                        : QString::fromUtf8(font.name.c_str()));
+    f.setPointSize(std::max(1, font.size));
+    f.setBold((font.style & kCanvasFontBold) != 0);
+    f.setItalic((font.style & kCanvasFontItalic) != 0);
+    f.setUnderline((font.style & kCanvasFontUnderline) != 0);
+    f.setStrikeOut((font.style & kCanvasFontStrikeOut) != 0);
+    f.setStyleStrategy(QFont::NoAntialias);
+    f.setKerning(false);
+    return f;
+}
+
+QString QtCanvas::ShownText(const std::string& text) const
+{
+    return QString::fromUtf8(symbolFont_ ? SymbolFontToUnicode(text).c_str() : text.c_str());
+}
+
+void QtCanvas::DoLine(int x1, int y1, int x2, int y2)
+{
+    if (x1 == x2 && y1 == y2)
+        painter_.drawPoint(x1, y1);
+    else
+        painter_.drawLine(x1, y1, x2, y2);
+}
+
+namespace {
+QPolygon ToQPolygon(const std::vector<CanvasPoint>& points)
+{
+    QPolygon poly(static_cast<int>(points.size()));
+    for (std::size_t i = 0; i < points.size(); ++i)
+        poly.setPoint(static_cast<int>(i), points[i].x, points[i].y);
+    return poly;
+}
+}  // namespace
+
+void QtCanvas::DoPolyline(const std::vector<CanvasPoint>& points)
+{
+    painter_.drawPolyline(ToQPolygon(points));
+}
+
+void QtCanvas::DoPolygon(const std::vector<CanvasPoint>& points)
+{
+    painter_.drawPolygon(ToQPolygon(points));
+}
+
+void QtCanvas::DoFillRect(const CanvasRect& rect)
+{
+    painter_.fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), painter_.brush());
+}
+
+void QtCanvas::DoEllipse(const CanvasRect& rect)
+{
+    painter_.drawEllipse(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+}
+
+void QtCanvas::DoSetPixel(int x, int y, ColorValue color)
+{
+    if (image_ != nullptr) {
+        // Straight into the image: the patterned-line rasterizer sets
+        // pixels one by one.
+        if (x < 0 || y < 0 || x >= image_->width() || y >= image_->height()) return;
+        if (clipped_ && (x < clip_.left || x >= clip_.right || y < clip_.top || y >= clip_.bottom))
+            return;
+        reinterpret_cast<QRgb*>(image_->scanLine(y))[x] =
+            qRgb(RedOf(color), GreenOf(color), BlueOf(color));
+        return;
+    }
+    QPen saved = painter_.pen();
+    painter_.setPen(QPen(ToQColor(color), 1));
+    painter_.drawPoint(x, y);
+    painter_.setPen(saved);
+}
+
+ColorValue QtCanvas::DoGetPixel(int x, int y)
+{
+    if (image_ == nullptr || x < 0 || y < 0 || x >= image_->width() || y >= image_->height())
+        return 0xFFFFFF;
+    QRgb p = image_->pixel(x, y);
+    return MakeColorValue(qRed(p), qGreen(p), qBlue(p));
+}
+
+void QtCanvas::DoDrawText(int left, int top, const std::string& text, TextOrientation orientation)
+{
+    QFontMetrics fm(qfont_, device_);
+    QString shown = ShownText(text);
+    QPen saved = painter_.pen();
+    painter_.setPen(fontColor_);
+    if (orientation == TextOrientation::Horizontal) {
+        painter_.drawText(left, top + fm.ascent(), shown);
+    } else {
+        int cx = fm.horizontalAdvance(shown);
+        painter_.save();
+        painter_.translate(left, top + cx);
+        painter_.rotate(-90);
+        painter_.drawText(0, fm.ascent(), shown);
+        painter_.restore();
+    }
+    painter_.setPen(saved);
+}
+
+TextExtent QtCanvas::DoMeasureText(const std::string& text)
+{
+    QFontMetrics fm(qfont_, device_);
+    return {fm.horizontalAdvance(ShownText(text)), fm.height()};
+}
+
+void QtCanvas::DoSetClipRect(const CanvasRect& rect)
+{
+    clipped_ = true;
+    clip_ = rect;
+    painter_.setClipRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
+}
+
+void QtCanvas::DoClearClip()
+{
+    clipped_ = false;
+    painter_.setClipping(false);
+}
+
+}  // namespace vg
