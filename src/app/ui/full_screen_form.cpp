@@ -1,0 +1,57 @@
+#include "app/ui/full_screen_form.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "app/ui/document_render.h"
+#include "app/ui/mdi_child.h"
+
+namespace vg {
+
+TFullScreenForm::TFullScreenForm(TMDIChild* child)
+    : QDialog(nullptr, Qt::FramelessWindowHint | Qt::Window), child_(child)
+{
+    setObjectName("FullScreenForm");
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TFullScreenForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void TFullScreenForm::resizeEvent(QResizeEvent* event)
+{
+    image_ = QImage();
+    QDialog::resizeEvent(event);
+}
+
+void TFullScreenForm::paintEvent(QPaintEvent*)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
+    if (image_.size() != pixels) {
+        image_ = QImage(pixels, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(96.0 * ratio / 0.0254);
+        image_.setDotsPerMeterX(dotsPerMeter);
+        image_.setDotsPerMeterY(dotsPerMeter);
+        RenderDocument(child_->Document(), image_);
+        image_.setDevicePixelRatio(ratio);
+    }
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), image_);
+}
+
+void TFullScreenForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_F5) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TFullScreenForm::mouseDoubleClickEvent(QMouseEvent*) { accept(); }
+
+}  // namespace vg

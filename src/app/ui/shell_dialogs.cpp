@@ -1,0 +1,41 @@
+#include "app/ui/shell_dialogs.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/message_dialog_model.h"
+#include "app/translator.h"
+
+namespace vg {
+
+QString Tr(const char* english) { return QString::fromStdString(Translate(english)); }
+
+void ShowErrorMessage(QWidget*, const QString& englishText, int helpContext)
+{
+    ShowMessageDialog(englishText.toStdString(), mtError, mbOK, helpContext);
+}
+
+SaveAnswer AskSaveChanges(QWidget*, const QString& caption)
+{
+    const std::string text = TranslateFormat("Save changes to %s?", {caption.toStdString()});
+    switch (ShowMessageDialog(text, mtConfirmation, mbYes | mbNo | mbCancel, 0)) {
+    case mrYes: return SaveAnswer::Yes;
+    case mrNo: return SaveAnswer::No;
+    default: return SaveAnswer::Cancel;
+    }
+}
+
+QString ProgramDataDir()
+{
+    const QString bin = QCoreApplication::applicationDirPath();
+    const QString installed = QDir::cleanPath(bin + "/../share/vgraph");
+    if (QFileInfo(installed + "/help").isDir()) return installed;
+#ifdef VG_SOURCE_DATA_DIR
+    return QStringLiteral(VG_SOURCE_DATA_DIR);
+#else
+    return installed;
+#endif
+}
+
+}  // namespace vg

@@ -1,0 +1,28 @@
+#pragma once
+
+// The few dialog and text services the main window needs, kept behind one
+// header so the windows do not depend on how messages are shown.
+
+#include <QString>
+
+class QWidget;
+
+namespace vg {
+
+// The translation of an English interface text.
+QString Tr(const char* english);
+
+// An error message box with one OK button.
+void ShowErrorMessage(QWidget* parent, const QString& englishText, int helpContext = 0);
+
+enum class SaveAnswer { Yes, No, Cancel };
+
+// "Save changes to %s?" with Yes, No and Cancel.
+SaveAnswer AskSaveChanges(QWidget* parent, const QString& caption);
+
+// The folder of the program's read-only data (help, examples, icons):
+// <prefix>/share/vgraph for an installed program, data/ of the source tree
+// when run from the build tree.
+QString ProgramDataDir();
+
+}  // namespace vg
