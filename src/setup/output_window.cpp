@@ -20,9 +20,22 @@ bool OutputWindow::Copy(std::uint32_t distance, std::uint32_t length)
     while (length > 0) {
         const std::size_t from = (position_ - distance) & kMask;
         const std::size_t chunk = std::min<std::size_t>({length, kSize - position_, kSize - from});
-        // Byte by byte on purpose: a match may overlap the bytes it produces.
-        for (std::size_t i = 0; i < chunk; ++i)
-            window[position_ + i] = window[from + i];
+        std::uint8_t* to = window + position_;
+        const std::uint8_t* source = window + from;
+        if (from > position_ || distance >= chunk) {
+            // The source bytes are all older than this copy.
+            std::memmove(to, source, chunk);
+        } else if (distance >= 8) {
+            // Overlapping: eight bytes at a time never reach bytes not yet written.
+            std::size_t i = 0;
+            for (; i + 8 <= chunk; i += 8)
+                std::memcpy(to + i, source + i, 8);
+            for (; i < chunk; ++i)
+                to[i] = source[i];
+        } else {
+            for (std::size_t i = 0; i < chunk; ++i)
+                to[i] = source[i];
+        }
         position_ += chunk;
         length -= static_cast<std::uint32_t>(chunk);
         if (position_ == kSize)

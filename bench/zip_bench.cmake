@@ -1,0 +1,1 @@
+target_link_libraries(zip_bench PRIVATE vg_setup z)
