@@ -27,4 +27,7 @@ int RunEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int RunCheckFormulaCommand(const std::vector<std::string>& args, std::ostream& out,
                            std::ostream& err);
 
+// Number text forms.
+int RunNumberCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace vg

@@ -8,6 +8,7 @@
 #include "cli/cli_commands.h"
 #include "engine/calculator.h"
 #include "engine/check_formula.h"
+#include "engine/number_text.h"
 
 namespace vg {
 namespace {
@@ -76,9 +77,6 @@ int RunEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
         }
     }
     if (operands.empty()) return UsageError(err, "missing FORMULA");
-    if (format) {
-        return UsageError(err, "--format is not available yet: number display forms are not built in");
-    }
     if (operands.size() > 3) return UsageError(err, "at most two NAME=VALUE arguments");
 
     std::vector<Binding> bindings;
@@ -111,7 +109,7 @@ int RunEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
         out << "undefined (code " << int(code) << ")\n";
         return kExitUndefined;
     }
-    out << FormatFullPrecision(result) << "\n";
+    out << (format ? FormatNumber(result) : FormatFullPrecision(result)) << "\n";
     return kExitOk;
 }
 

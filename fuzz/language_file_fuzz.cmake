@@ -1,0 +1,1 @@
+target_link_libraries(language_file_fuzz PRIVATE vg_app)

@@ -1,0 +1,1 @@
+target_link_libraries(profile_file_fuzz PRIVATE vg_app vg_platform)
