@@ -53,7 +53,7 @@ Extended LimitedExp(Extended t, EngineError& err)
 }
 
 // Sums and differences that cancel to noise of an operand become exactly 0.
-Extended Cancel(Extended a, Extended b, Extended r)
+inline Extended Cancel(Extended a, Extended b, Extended r)
 {
     const Extended ar = std::fabs(r);
     const Extended ab = std::fabs(b);
@@ -257,6 +257,23 @@ bool MeasureDepth(const TStackList& postfix, std::int32_t& maxDepth)
 
 }  // namespace
 
+Extended ApplyOperation(LexCode code, Extended a, Extended b, EngineError& errorCode) noexcept
+{
+    errorCode = kEngineOk;
+    if (!IsKnownOperation(code)) {
+        errorCode = kErrUndefinedDomain;
+        return 0;
+    }
+    const Extended r =
+        IsBinaryOperator(code) ? ApplyBinary(code, a, b, errorCode) : ApplyUnary(code, b, errorCode);
+    if (errorCode != kEngineOk) return 0;
+    if (!(std::fabs(r) <= kResultLimit)) {
+        errorCode = kErrUndefinedDomain;
+        return 0;
+    }
+    return r;
+}
+
 TCalculator::TCalculator(const TStackList& postfix)
     : sizedFor_(&postfix), sizedCount_(postfix.Count())
 {
@@ -308,7 +325,20 @@ Extended TCalculator::Evaluate(const TStackList& postfix, EngineError& errorCode
             continue;
         } else if (IsBinaryOperator(c)) {
             const Extended b = *top--;
-            r = ApplyBinary(c, *top, b, errorCode);
+            const Extended a = *top;
+            // The commonest operations inline; the rest through the tables.
+            if (c == lex::Multiply) {
+                r = a * b;
+            } else if (c == lex::Plus) {
+                r = Cancel(a, b, a + b);
+            } else if (c == lex::Minus) {
+                r = Cancel(a, b, a - b);
+            } else {
+                r = ApplyBinary(c, a, b, errorCode);
+            }
+        } else if (c == lex::Negate) {
+            *top = -*top;
+            continue;
         } else {
             r = ApplyUnary(c, *top, errorCode);
         }

@@ -100,8 +100,10 @@ Extended ScaleByPowerOf10(Extended x, int k)
     return x * Powers().Get(k).hi;
 }
 
-// Unbiased binary exponent of a finite, normal, non-zero x.
-int BinaryExponent(Extended x)
+// Unbiased binary exponent of a finite, normal, non-zero x. Reads the two
+// exponent bytes of the value where it already lies in memory: a wider read
+// of a fresh copy would stall on store forwarding.
+int BinaryExponent(const Extended& x)
 {
     std::uint16_t signAndExponent;
     std::memcpy(&signAndExponent, reinterpret_cast<const unsigned char*>(&x) + 8,
@@ -184,15 +186,16 @@ bool RoundNearTie(Extended ax, int k, Extended& n)
     return true;
 }
 
-// 12-digit rounding of a positive value in [1e-200, 1e2000] by arithmetic.
+// 12-digit rounding of |x| in [1e-200, 1e2000] by arithmetic.
 // False when a decision is too close to call (a decimal or binary rounding
 // midpoint); the text round trip then decides.
-bool RoundTo12DigitsFast(Extended ax, Extended& result)
+bool RoundTo12DigitsFast(const Extended& x, Extended& result)
 {
     constexpr Extended kNearestIntegerShift = 0x1.8p63L;  // adding it rounds to an integer
     constexpr Extended kTieDoubt = 0x1p-18L;
 
-    int e = DecimalExponentEstimate(BinaryExponent(ax));
+    const Extended ax = std::fabs(x);
+    int e = DecimalExponentEstimate(BinaryExponent(x));
     Extended s = ScaleByPowerOf10(ax, 11 - e);
     while (s >= 1e12L) s = ScaleByPowerOf10(ax, 11 - ++e);
     while (s < 1e11L) s = ScaleByPowerOf10(ax, 11 - --e);
@@ -234,7 +237,7 @@ Extended NearZero(Extended x) noexcept
     if (ax < kLowerBound) return 0;
     if (!(ax <= kUpperBound)) return x;
     Extended rounded;
-    if (!RoundTo12DigitsFast(ax, rounded)) return RoundTo12DigitsByText(x);
+    if (!RoundTo12DigitsFast(x, rounded)) return RoundTo12DigitsByText(x);
     return x < 0 ? -rounded : rounded;
 }
 

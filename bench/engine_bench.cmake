@@ -1,0 +1,1 @@
+target_link_libraries(engine_bench PRIVATE vg_engine muparser)

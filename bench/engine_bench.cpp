@@ -1,0 +1,113 @@
+// Nanoseconds per evaluation of compiled formulas: TCalculator::Calculate
+// beside the same formulas in muparser (double precision), with the ratio
+// ours/muparser per formula printed after the run.
+#include <benchmark/benchmark.h>
+#include <muParser.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/calculator.h"
+#include "engine/check_formula.h"
+
+namespace {
+
+struct Formula {
+    const char* shape;
+    const char* ours;      // engine syntax, variables X and Y
+    const char* muparser;  // the same in muparser syntax, variables x and y
+};
+
+const Formula kFormulas[] = {
+    {"polynomial", "3X^4-2X^3+X^2-5X+7", "3*x^4-2*x^3+x^2-5*x+7"},
+    {"trigonometric", "SIN(X)+COS(2X)-TAN(X/3)", "sin(x)+cos(2*x)-tan(x/3)"},
+    {"nested", "SQRT(ABS(SIN(EXP(COS(X)))))+LN(1+ATAN(X)^2)",
+     "sqrt(abs(sin(exp(cos(x)))))+ln(1+atan(x)^2)"},
+    {"variable_power", "X^X+2^(X/3)", "x^x+2^(x/3)"},
+    {"two_variables", "X^2+Y^2-2XY+SIN(XY)", "x^2+y^2-2*x*y+sin(x*y)"},
+    {"relational", "(X>0.5 AND X<2) OR X^2<=0.25", "(x>0.5 && x<2) || x^2<=0.25"},
+    {"linear", "2X+1", "2*x+1"},
+};
+
+// Arguments the formulas are evaluated at, cycled.
+std::vector<double> Arguments()
+{
+    std::vector<double> xs;
+    for (int i = 0; i < 1024; ++i) xs.push_back(0.1 + 2.9 * i / 1024.0);
+    return xs;
+}
+
+void BM_Calculate(benchmark::State& state, const Formula* f)
+{
+    vg::TStackList postfix;
+    if (vg::CompileFormula(f->ours, "X", "Y", postfix) != 0) {
+        state.SkipWithError("formula does not compile");
+        return;
+    }
+    vg::TCalculator2Var calculator(postfix);
+    const std::vector<double> xs = Arguments();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        vg::EngineError error = 0;
+        const vg::Extended x = xs[i++ & 1023];
+        benchmark::DoNotOptimize(calculator.Calculate(postfix, error, x, 0.5L));
+        benchmark::DoNotOptimize(error);
+    }
+}
+
+void BM_Muparser(benchmark::State& state, const Formula* f)
+{
+    mu::Parser parser;
+    double x = 0, y = 0.5;
+    parser.DefineVar("x", &x);
+    parser.DefineVar("y", &y);
+    parser.SetExpr(f->muparser);
+    const std::vector<double> xs = Arguments();
+    std::size_t i = 0;
+    for (auto _ : state) {
+        x = xs[i++ & 1023];
+        benchmark::DoNotOptimize(parser.Eval());
+    }
+}
+
+// Keeps the time per iteration of every run for the ratio table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& r : runs) {
+            if (r.run_type == Run::RT_Iteration) nanoseconds[r.benchmark_name()] = r.GetAdjustedRealTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> nanoseconds;
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    for (const Formula& f : kFormulas) {
+        benchmark::RegisterBenchmark((std::string("Calculate/") + f.shape).c_str(), BM_Calculate, &f)
+            ->Unit(benchmark::kNanosecond);
+        benchmark::RegisterBenchmark((std::string("muparser/") + f.shape).c_str(), BM_Muparser, &f)
+            ->Unit(benchmark::kNanosecond);
+    }
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+
+    std::printf("\n%-16s %12s %12s %16s\n", "formula", "ours ns", "muparser ns", "ours/muparser");
+    for (const Formula& f : kFormulas) {
+        const auto ours = reporter.nanoseconds.find(std::string("Calculate/") + f.shape);
+        const auto peer = reporter.nanoseconds.find(std::string("muparser/") + f.shape);
+        if (ours == reporter.nanoseconds.end() || peer == reporter.nanoseconds.end()) continue;
+        std::printf("%-16s %12.1f %12.1f %16.2f\n", f.shape, ours->second, peer->second,
+                    ours->second / peer->second);
+    }
+    return 0;
+}
