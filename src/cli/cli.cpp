@@ -11,6 +11,7 @@ const std::vector<CliCommand>& CliCommands()
         {"check-formula", "check-formula FORMULA [NAME [NAME2]]", RunCheckFormulaCommand},
         {"number", "number format|power|formula|display|parse-text|parse-input|parse-cell TEXT",
          RunNumberCommand},
+        {"render", "render FILE.vgr OUT [--size WxH] [--scale S]", RunRenderCommand},
     };
     return commands;
 }

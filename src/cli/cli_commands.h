@@ -30,4 +30,7 @@ int RunCheckFormulaCommand(const std::vector<std::string>& args, std::ostream& o
 // Number text forms.
 int RunNumberCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Pictures of documents.
+int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace vg

@@ -1,2 +1,9 @@
 # Core libraries the commands use.
 target_link_libraries(vg_cli PUBLIC vg_engine)
+# render: pictures of documents; drawing texts needs Qt Gui, so the command
+# only works in the GUI build.
+target_link_libraries(vg_cli PUBLIC vg_document)
+if(VG_GUI)
+  target_link_libraries(vg_cli PUBLIC vg_platform_qt)
+  target_compile_definitions(vg_cli PRIVATE VG_CLI_QT_RENDER=1)
+endif()

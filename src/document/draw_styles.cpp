@@ -107,6 +107,7 @@ void TLiner::DrawStep(int x, int y)
 
 void TLiner::Line(int x1, int y1, int x2, int y2)
 {
+    if (x1 == x2 && y1 == y2) return;
     if (Style == 0) {
         Canvas_->Line(x1, y1, x2, y2);
         return;
