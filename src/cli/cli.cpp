@@ -12,6 +12,10 @@ const std::vector<CliCommand>& CliCommands()
         {"number", "number format|power|formula|display|parse-text|parse-input|parse-cell TEXT",
          RunNumberCommand},
         {"render", "render FILE.vgr OUT [--size WxH] [--scale S]", RunRenderCommand},
+        {"check", "check FILE.vgr", RunCheckCommand},
+        {"info", "info FILE.vgr", RunInfoCommand},
+        {"compute", "compute FILE.vgr [--graph N]", RunComputeCommand},
+        {"new", "new FILE.vgr [--add KIND FORMULA [--relation =0|<0|>0]]...", RunNewCommand},
     };
     return commands;
 }

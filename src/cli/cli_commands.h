@@ -33,4 +33,10 @@ int RunNumberCommand(const std::vector<std::string>& args, std::ostream& out, st
 // Pictures of documents.
 int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Document files: check, list, compute, create.
+int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunComputeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunNewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace vg
