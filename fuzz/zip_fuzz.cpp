@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -16,14 +17,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
+void MakeWritable(const fs::path& folder);
+
+fs::path gWorkFolder;
+
+void RemoveWorkFolder()
+{
+    std::error_code ec;
+    MakeWritable(gWorkFolder);
+    fs::remove_all(gWorkFolder, ec);
+}
+
 const fs::path& WorkFolder()
 {
-    static const fs::path folder = [] {
-        fs::path f = fs::temp_directory_path() / ("vg-zip-fuzz-" + std::to_string(getpid()));
-        fs::create_directories(f);
-        return f;
-    }();
-    return folder;
+    if (gWorkFolder.empty()) {
+        gWorkFolder = fs::temp_directory_path() / ("vg-zip-fuzz-" + std::to_string(getpid()));
+        fs::create_directories(gWorkFolder);
+        std::atexit(RemoveWorkFolder);
+    }
+    return gWorkFolder;
 }
 
 void MakeWritable(const fs::path& folder)

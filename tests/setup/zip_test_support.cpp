@@ -147,7 +147,7 @@ TempFolder::~TempFolder()
 void BitWriter::Bits(std::uint32_t value, unsigned count)
 {
     for (unsigned i = 0; i < count; ++i) {
-        pending_ |= ((value >> i) & 1u) << count_;
+        pending_ |= (i < 32 ? (value >> i) & 1u : 0u) << count_;
         if (++count_ == 8) {
             bytes_.push_back(static_cast<std::uint8_t>(pending_));
             pending_ = 0;
