@@ -14,6 +14,12 @@ public:
     virtual bool RecordDocumentOptions(const DocumentOptions& /*old*/) { return false; }
     virtual bool RecordViewSettings(const ViewSettings& /*old*/) { return false; }
     virtual bool RecordGraphChange(int /*index*/, const GraphRecord& /*old*/) { return false; }
+    // The graph at index is about to be removed.
+    virtual bool RecordGraphDeleted(int /*index*/, const GraphRecord& /*record*/) { return false; }
+    // A graph was appended as the last one.
+    virtual bool RecordGraphAdded() { return false; }
+    // The graph at source is moved before the graph at target.
+    virtual bool RecordGraphMoved(int /*source*/, int /*target*/) { return false; }
 };
 
 // The window side of a document: what it draws after a change. The default
