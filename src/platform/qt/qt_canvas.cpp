@@ -58,6 +58,8 @@ void QtCanvas::DoSetBrush(ColorValue color, BrushStyle style)
         Qt::SolidPattern, Qt::BDiagPattern,      Qt::FDiagPattern, Qt::CrossPattern,
         Qt::DiagCrossPattern, Qt::HorPattern,    Qt::VerPattern,   Qt::NoBrush};
     painter_.setBrush(QBrush(ToQColor(color), kStyles[static_cast<int>(style)]));
+    brushStyle_ = style;
+    brushColor_ = ToQColor(color);
 }
 
 void QtCanvas::DoSetFont(const CanvasFont& font)
@@ -119,7 +121,42 @@ void QtCanvas::DoPolygon(const std::vector<CanvasPoint>& points)
 
 void QtCanvas::DoFillRect(const CanvasRect& rect)
 {
+    if (image_ == nullptr && brushStyle_ != BrushStyle::Solid) {
+        HatchRect(rect);
+        return;
+    }
     painter_.fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), painter_.brush());
+}
+
+// Vector pictures do not keep pattern brushes: the hatching is drawn as
+// lines on the same 8-pixel grid, so neighbouring rectangles join up.
+void QtCanvas::HatchRect(const CanvasRect& r)
+{
+    if (brushStyle_ == BrushStyle::Clear) return;
+    const int kSpacing = 8;
+    painter_.save();
+    painter_.setClipRect(QRect(r.left, r.top, r.Width(), r.Height()), Qt::IntersectClip);
+    QPen pen(brushColor_, 0);
+    painter_.setPen(pen);
+    auto firstAtOrBelow = [&](int v) { return v - ((v % kSpacing) + kSpacing) % kSpacing; };
+    const bool horizontal = brushStyle_ == BrushStyle::Horizontal || brushStyle_ == BrushStyle::Cross;
+    const bool vertical = brushStyle_ == BrushStyle::Vertical || brushStyle_ == BrushStyle::Cross;
+    const bool rising = brushStyle_ == BrushStyle::BDiagonal || brushStyle_ == BrushStyle::DiagCross;
+    const bool falling = brushStyle_ == BrushStyle::FDiagonal || brushStyle_ == BrushStyle::DiagCross;
+    if (horizontal)
+        for (int y = firstAtOrBelow(r.top); y < r.bottom; y += kSpacing)
+            painter_.drawLine(r.left, y, r.right, y);
+    if (vertical)
+        for (int x = firstAtOrBelow(r.left); x < r.right; x += kSpacing)
+            painter_.drawLine(x, r.top, x, r.bottom);
+    const int span = r.Width() + r.Height();
+    if (rising)  // x + y constant
+        for (int c = firstAtOrBelow(r.left + r.top); c <= r.right + r.bottom; c += kSpacing)
+            painter_.drawLine(c - r.top, r.top, c - r.top - span, r.top + span);
+    if (falling)  // x - y constant
+        for (int c = firstAtOrBelow(r.left - r.bottom); c <= r.right - r.top; c += kSpacing)
+            painter_.drawLine(c + r.top, r.top, c + r.top + span, r.top + span);
+    painter_.restore();
 }
 
 void QtCanvas::DoEllipse(const CanvasRect& rect)

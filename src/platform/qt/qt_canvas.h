@@ -52,6 +52,7 @@ protected:
 private:
     void Begin();
     QString ShownText(const std::string& text) const;
+    void HatchRect(const CanvasRect& rect);
 
     QPaintDevice* device_;
     QImage* image_ = nullptr;
@@ -59,6 +60,8 @@ private:
     QFont qfont_;
     QColor fontColor_;
     bool symbolFont_ = false;
+    BrushStyle brushStyle_ = BrushStyle::Solid;
+    QColor brushColor_;
     bool clipped_ = false;
     CanvasRect clip_{};
 };

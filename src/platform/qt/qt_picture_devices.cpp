@@ -1,6 +1,7 @@
 #include "platform/qt/qt_picture_devices.h"
 
 #include <QBuffer>
+#include <cstdio>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -142,9 +143,18 @@ std::unique_ptr<PictureDevices> CreateQtPictureDevices()
     return std::make_unique<QtPictureDevices>();
 }
 
+namespace {
+// A program without windows shows only Qt's serious complaints.
+void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(message));
+}
+}  // namespace
+
 void EnsureOffscreenGuiApplication()
 {
     if (QGuiApplication::instance() != nullptr) return;
+    qInstallMessageHandler(QuietMessages);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "vgraph-cli";
