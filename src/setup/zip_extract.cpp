@@ -286,7 +286,11 @@ private:
             return kExtractCannotRead;
         FileSource source(archive.get());
         FileSink sink(output.get());
-        BitReader bits(source, expected.SizeKnown ? expected.CompressedSize : UINT64_MAX, &*progress_);
+        // The descriptor (signature, CRC, two sizes) may follow the data.
+        const std::uint64_t inputLimit = !expected.SizeKnown        ? UINT64_MAX
+                                         : expected.CrcInDescriptor ? expected.CompressedSize + 16
+                                                                    : expected.CompressedSize;
+        BitReader bits(source, inputLimit, &*progress_);
         OutputWindow out(sink, expected.Size);
         if (progress_->Aborted())
             return kExtractAborted;
