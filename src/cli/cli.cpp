@@ -9,6 +9,7 @@ const std::vector<CliCommand>& CliCommands()
     static const std::vector<CliCommand> commands = {
         {"eval", "eval FORMULA [NAME=VALUE ...] [--format]", RunEvalCommand},
         {"check-formula", "check-formula FORMULA [NAME [NAME2]]", RunCheckFormulaCommand},
+        {"derive", "derive [--depth] FORMULA [VARIABLE]", RunDeriveCommand},
         {"number", "number format|power|formula|display|parse-text|parse-input|parse-cell TEXT",
          RunNumberCommand},
         {"render", "render FILE.vgr OUT [--size WxH] [--scale S]", RunRenderCommand},

@@ -26,6 +26,8 @@ void PrintCliUsage(std::ostream& err);
 int RunEvalCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCheckFormulaCommand(const std::vector<std::string>& args, std::ostream& out,
                            std::ostream& err);
+// Symbolic derivative of a formula.
+int RunDeriveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Number text forms.
 int RunNumberCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -42,6 +42,12 @@ private:
     bool wellFormed_ = false;
 };
 
+// One operation of the evaluator on ready operands: a is the left operand of
+// a binary operator and is ignored by unary operators and functions. Applies
+// the same limits as Calculate (magnitude 1e500, faults) but not the final
+// NearZero rounding. errorCode 0, 7 or 8; the result is meaningless unless 0.
+Extended ApplyOperation(LexCode code, Extended a, Extended b, EngineError& errorCode) noexcept;
+
 class TCalculator2Var : public TCalculator {
 public:
     using TCalculator::TCalculator;
