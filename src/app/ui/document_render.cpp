@@ -2,13 +2,18 @@
 
 #include <QImage>
 
+#include "document/graph_drawing.h"
 #include "document/graph_model.h"
+#include "platform/qt/qt_canvas.h"
 
 namespace vg {
 
-void RenderDocument(TGraphicsManager&, QImage& image)
+void RenderDocument(TGraphicsManager& document, QImage& image)
 {
-    image.fill(Qt::white);
+    QtCanvas canvas(image);
+    const CanvasRect output{0, 0, image.width(), image.height()};
+    DrawDocument(document, canvas, output);
+    canvas.End();
 }
 
 }  // namespace vg

@@ -24,6 +24,7 @@
 #include "app/app_globals.h"
 #include "app/document_commands.h"
 #include "app/recent_files.h"
+#include "app/undo_manager.h"
 #include "app/ui/about_form.h"
 #include "app/ui/computation_guard.h"
 #include "app/ui/full_screen_form.h"
@@ -97,7 +98,14 @@ TMainForm::TMainForm(QWidget* parent)
     UpdateMenuItems();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // Nothing may call back into a window that is being taken apart.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(mdiArea_, nullptr, this, nullptr);
+    for (QToolBar* bar : toolbars_) disconnect(bar->toggleViewAction(), nullptr, this, nullptr);
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) disconnect(window, nullptr, this, nullptr);
+}
 
 // ---------------------------------------------------------------------------
 // Building the window
@@ -137,7 +145,6 @@ void TMainForm::BuildActions()
     buttons_[CommandId::SelectInterval]->setCheckable(true);
     for (CommandId id : {CommandId::DrawGraphic, CommandId::LinesDraw, CommandId::DrawPoints})
         buttons_[id]->setCheckable(true);
-    // Undo and Redo stay disabled until documents keep an undo history.
     items_[CommandId::HorLinesToggle]->setCheckable(true);
     items_[CommandId::VertLinesToggle]->setCheckable(true);
 }
@@ -429,6 +436,8 @@ void TMainForm::Run(CommandId id)
     case CommandId::ToolbarsHelp: ShowHelp(103); break;
     case CommandId::HorLinesToggle: ToggleGridLines(true); break;
     case CommandId::VertLinesToggle: ToggleGridLines(false); break;
+    case CommandId::Undo: UndoRedoClick(false); break;
+    case CommandId::Redo: UndoRedoClick(true); break;
     default: ShowNotAvailable(id); break;
     }
 }
@@ -576,6 +585,23 @@ void TMainForm::ToggleGridLines(bool horizontal)
     child->Document().SetProgress(nullptr);
     guard_->End();
     child->Redraw();
+}
+
+void TMainForm::UndoRedoClick(bool redo)
+{
+    TMDIChild* child = ActiveChild();
+    if (!child) return;
+    guard_->Begin();  // replaying an options step may recompute graphs
+    TStatusProgress progress(this, statusPanel0_, statusPanel1_, guard_);
+    child->Document().SetProgress(&progress);
+    if (redo) child->UndoManager().Redo();
+    else child->UndoManager().Undo();
+    child->Document().SetProgress(nullptr);
+    statusPanel0_->setText(Tr("Ready"));
+    statusPanel1_->clear();
+    guard_->End();
+    child->Redraw();
+    UpdateMenuItems();
 }
 
 // ---------------------------------------------------------------------------
@@ -775,10 +801,13 @@ void TMainForm::UpdateMenuItems()
     TMDIChild* active = ActiveChild();
     state.documentCount = int(Children().size());
     state.activeHasGraphs = active && GraphCount(active->Document()) > 0;
-    // Undo and Redo are enabled from the document's undo history once that
-    // exists; until then both stay off.
-    state.canUndo = false;
-    state.canRedo = false;
+    // Undo and Redo follow the active document's own history.
+    state.canUndo = active && active->UndoManager().CanUndo();
+    state.canRedo = active && active->UndoManager().CanRedo();
+    items_.at(CommandId::Undo)->setText(state.canUndo ? QString::fromStdString(active->UndoManager().UndoCaption())
+                                                      : Tr("&Undo"));
+    items_.at(CommandId::Redo)->setText(state.canRedo ? QString::fromStdString(active->UndoManager().RedoCaption())
+                                                      : Tr("&Redo"));
     for (const CommandInfo& command : AllCommands()) {
         const bool enabled = IsCommandEnabled(command, state);
         if (QAction* item = Item(command.id)) item->setEnabled(enabled);

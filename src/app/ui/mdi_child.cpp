@@ -8,9 +8,11 @@
 #include <QResizeEvent>
 
 #include "app/document_commands.h"
+#include "app/undo_manager.h"
 #include "app/ui/document_render.h"
 #include "app/ui/main_form.h"
 #include "app/ui/shell_dialogs.h"
+#include "app/ui/undo_bridge.h"
 #include "document/graph_model.h"
 
 namespace vg {
@@ -66,6 +68,8 @@ void TDocumentCanvas::resizeEvent(QResizeEvent* event)
 
 TMDIChild::TMDIChild(TMainForm* mainForm, std::unique_ptr<TGraphicsManager> document)
     : QMdiSubWindow(nullptr), mainForm_(mainForm), document_(std::move(document)),
+      undo_(std::make_unique<TUndoManager>(*document_)),
+      undoBridge_(std::make_unique<TUndoBridge>(mainForm, this)),
       canvas_(new TDocumentCanvas(this))
 {
     setObjectName("MDIChild");
@@ -77,6 +81,7 @@ TMDIChild::TMDIChild(TMainForm* mainForm, std::unique_ptr<TGraphicsManager> docu
             [this](const QPoint& pos) { mainForm_->ShowDocumentPopup(canvas_->mapToGlobal(pos)); });
     setWidget(canvas_);
     document_->SetWindow(this);
+    undo_->SetListener(undoBridge_.get());
 }
 
 TMDIChild::~TMDIChild()

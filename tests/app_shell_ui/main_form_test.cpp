@@ -1,0 +1,505 @@
+// Drives the real main window on the offscreen platform: documents are
+// created, opened, saved and closed as a user would, and a timer answers the
+// message boxes and file dialogs.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+
+#include "app/app_globals.h"
+#include "app/ui/computation_guard.h"
+#include "app/ui/main_form.h"
+#include "app/ui/mdi_child.h"
+#include "app/ui/message_dialog.h"
+#include "document/document_file.h"
+#include "document/graph_model.h"
+
+namespace vg {
+namespace {
+
+// Answers the next modal windows in order: a message box gets a button
+// pressed, a file dialog gets a file name. Remembers the message texts.
+class ModalAnswers : public QObject {
+public:
+    using Answer = std::function<void(QWidget*)>;
+
+    ModalAnswers()
+    {
+        timer_.setInterval(10);
+        connect(&timer_, &QTimer::timeout, this, &ModalAnswers::Poll);
+        timer_.start();
+    }
+
+    void Press(TMsgDlgBtn button)
+    {
+        answers_.push_back([this, button](QWidget* modal) {
+            auto* box = qobject_cast<TMessageDialog*>(modal);
+            ASSERT_NE(box, nullptr) << modal->metaObject()->className();
+            texts_.append(box->findChild<QLabel*>("Text")->text());
+            box->Button(button)->click();
+        });
+    }
+
+    void ChooseFile(const QString& path)
+    {
+        answers_.push_back([path](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr) << modal->metaObject()->className();
+            if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) edit->setText(path);
+            else dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    }
+
+    void CancelFileDialog()
+    {
+        answers_.push_back([](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->reject();
+        });
+    }
+
+    const QStringList& Texts() const { return texts_; }
+    int Pending() const { return int(answers_.size()); }
+
+private:
+    void Poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == last_) return;
+        last_ = modal;
+        if (answers_.empty()) {
+            QString text;
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) text = box->text();
+            ADD_FAILURE() << "unexpected modal window " << modal->metaObject()->className() << " "
+                          << text.toStdString();
+            QTimer::singleShot(0, modal, [modal] { modal->close(); });
+            return;
+        }
+        Answer answer = answers_.front();
+        answers_.erase(answers_.begin());
+        QTimer::singleShot(0, modal, [answer, modal] { answer(modal); });
+    }
+
+    QTimer timer_;
+    std::vector<Answer> answers_;
+    QStringList texts_;
+    QPointer<QWidget> last_;
+};
+
+std::string ExampleDir() { return std::string(VG_SOURCE_DIR) + "/data/examples"; }
+
+// A small document file with two graphs.
+QByteArray SampleDocumentBytes()
+{
+    TGraphicsManager document(DefaultViewSettings(), DefaultDocumentOptions());
+    GraphRecord sine = NewGraphRecord(document.Options);
+    sine.Formula.Assign("SIN(X)");
+    document.AddGraph(sine);
+    GraphRecord parabola = NewGraphRecord(document.Options);
+    parabola.Formula.Assign("X^2/4-3");
+    document.AddGraph(parabola);
+    const std::string bytes = DocumentFileBytes(document);
+    return QByteArray(bytes.data(), qsizetype(bytes.size()));
+}
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        qputenv("VGRAPH_CONFIG_DIR", dir_.filePath("config").toUtf8());
+        QDir().mkpath(dir_.filePath("config"));
+    }
+
+    TMainForm& StartForm(const QStringList& arguments = {})
+    {
+        form_ = std::make_unique<TMainForm>();
+        form_->Start(arguments);
+        for (int i = 0; i < 50 && !form_->Initialized(); ++i) QApplication::processEvents();
+        return *form_;
+    }
+
+    QString WriteSample(const QString& name, const QByteArray& bytes = SampleDocumentBytes())
+    {
+        QFile file(dir_.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    QStringList Captions() const
+    {
+        QStringList captions;
+        for (TMDIChild* child : form_->Children()) captions << child->windowTitle();
+        return captions;
+    }
+
+    static void Settle()
+    {
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir dir_;
+    std::unique_ptr<TMainForm> form_;
+};
+
+TEST_F(MainFormTest, start_withoutArgument_createsNoname1AndReady)
+{
+    TMainForm& form = StartForm();
+    EXPECT_EQ(Captions(), QStringList{"Noname1.vgr"});
+    EXPECT_EQ(form.StatusPanel(0)->text(), "Ready");
+    EXPECT_TRUE(form.Item(CommandId::FileSave)->isEnabled());
+    EXPECT_GE(form.minimumWidth(), 400);
+    EXPECT_GE(form.minimumHeight(), 300);
+}
+
+TEST_F(MainFormTest, newDocument_takesTheSmallestFreeNonameNumber)
+{
+    TMainForm& form = StartForm();
+    form.Item(CommandId::FileNew)->trigger();
+    EXPECT_EQ(Captions(), (QStringList{"Noname1.vgr", "Noname2.vgr"}));
+    form.Children()[1]->setWindowTitle("NONAME3.VGR");
+    form.Button(CommandId::FileNew)->trigger();
+    EXPECT_EQ(Captions(), (QStringList{"Noname1.vgr", "NONAME3.VGR", "Noname2.vgr"}));
+    EXPECT_FALSE(form.Children().back()->Document().Named);
+}
+
+TEST_F(MainFormTest, open_computesGraphsAndListsTheFileFirst)
+{
+    const QString path = WriteSample("sample.vgr");
+    TMainForm& form = StartForm({path});
+    ASSERT_EQ(Captions(), QStringList{"sample.vgr"});
+    TMDIChild* child = form.ActiveChild();
+    ASSERT_NE(child, nullptr);
+    EXPECT_TRUE(child->Document().Named);
+    EXPECT_FALSE(child->Document().Modified);
+    EXPECT_EQ(child->FileName(), path);
+    ASSERT_EQ(child->Document().GraphCount(), 2);
+    for (int i = 0; i < 2; ++i) EXPECT_GT(child->Document().Graph(i).ValuesSize, 0u);
+    EXPECT_EQ(QString::fromStdString(ProgramOptions().LastFiles[0]), path);
+    EXPECT_EQ(form.RecentFileActions().size(), 1);
+    EXPECT_EQ(form.RecentFileActions()[0]->text(), "&1 sample.vgr");
+    EXPECT_EQ(form.StatusPanel(0)->text(), "Ready");
+    EXPECT_TRUE(form.Item(CommandId::Derivative)->isEnabled());
+    EXPECT_EQ(form.findChild<QComboBox*>("FuncComboBox")->count(), 2);
+
+    // The window shows the graphs: the blue of the default graph colour.
+    child->resize(400, 300);
+    QImage shot = child->Canvas()->grab().toImage();
+    int coloured = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            if (c.saturation() > 100) ++coloured;
+        }
+    EXPECT_GT(coloured, 100);
+}
+
+TEST_F(MainFormTest, open_examples_drawsEveryOne)
+{
+    const QStringList examples = QDir(QString::fromStdString(ExampleDir())).entryList({"*.vgr"});
+    if (examples.isEmpty()) GTEST_SKIP() << "no examples yet";
+    TMainForm& form = StartForm();
+    for (const QString& name : examples) {
+        ASSERT_TRUE(form.OpenDocument(QString::fromStdString(ExampleDir()) + "/" + name)) << name.toStdString();
+        EXPECT_EQ(form.ActiveChild()->windowTitle(), name);
+    }
+    EXPECT_EQ(form.Children().size(), examples.size() + 1);
+}
+
+TEST_F(MainFormTest, open_refusesBadFileWithoutWindowOrRecentEntry)
+{
+    const QString empty = WriteSample("empty.vgr", QByteArray());
+    TMainForm& form = StartForm();
+    ModalAnswers answers;
+    answers.Press(mbOK);
+    EXPECT_FALSE(form.OpenDocument(empty));
+    ASSERT_EQ(answers.Texts().size(), 1);
+    EXPECT_EQ(answers.Texts()[0], "Incorrect format of the file");
+    EXPECT_EQ(Captions(), QStringList{"Noname1.vgr"});
+    EXPECT_EQ(ProgramOptions().LastFiles[0], "");
+    EXPECT_TRUE(form.RecentFileActions().isEmpty());
+
+    answers.Press(mbOK);
+    EXPECT_FALSE(form.OpenDocument(dir_.filePath("missing.vgr")));
+    EXPECT_EQ(answers.Texts().value(1), "Input-output error");
+}
+
+TEST_F(MainFormTest, open_commandLineFileThatFails_leavesNoDocumentAndMenusAlive)
+{
+    ModalAnswers answers;
+    answers.Press(mbOK);
+    TMainForm& form = StartForm({dir_.filePath("missing.vgr")});
+    EXPECT_TRUE(form.Initialized());
+    EXPECT_TRUE(form.Children().isEmpty());
+    EXPECT_TRUE(form.Item(CommandId::FileNew)->isEnabled());
+    EXPECT_FALSE(form.Item(CommandId::FileSave)->isEnabled());
+}
+
+TEST_F(MainFormTest, saveAs_writesTheDocumentBytesAndRenamesTheWindow)
+{
+    TMainForm& form = StartForm({WriteSample("sample.vgr")});
+    TMDIChild* child = form.ActiveChild();
+    child->Document().Modified = true;
+    const QString target = dir_.filePath("copy.vgr");
+    ModalAnswers answers;
+    answers.ChooseFile(target);
+    form.Item(CommandId::FileSaveAs)->trigger();
+    QFile saved(target);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const std::string expected = DocumentFileBytes(child->Document());
+    EXPECT_EQ(saved.readAll(), QByteArray(expected.data(), qsizetype(expected.size())));
+    EXPECT_EQ(child->windowTitle(), "copy.vgr");
+    EXPECT_EQ(child->FileName(), target);
+    EXPECT_FALSE(child->Document().Modified);
+
+    // Saved again under the same name, the bytes stay the same.
+    child->Document().Modified = true;
+    form.Item(CommandId::FileSave)->trigger();
+    saved.seek(0);
+    EXPECT_EQ(saved.readAll().size(), qsizetype(4 * kFileRecordSize));
+}
+
+TEST_F(MainFormTest, saveOfUnnamedDocument_cancelledDialogKeepsItUnnamedAndModified)
+{
+    TMainForm& form = StartForm();
+    TMDIChild* child = form.ActiveChild();
+    child->Document().Modified = true;
+    ModalAnswers answers;
+    answers.CancelFileDialog();
+    form.Item(CommandId::FileSave)->trigger();
+    EXPECT_FALSE(child->Document().Named);
+    EXPECT_TRUE(child->Document().Modified);
+    EXPECT_EQ(child->windowTitle(), "Noname1.vgr");
+}
+
+TEST_F(MainFormTest, recentFiles_keepOrderAndShortenLongNames)
+{
+    TMainForm& form = StartForm();
+    const QString a = WriteSample("a.vgr"), b = WriteSample("b.vgr"), c = WriteSample("c.vgr"),
+                  d = WriteSample("d.vgr"), e = WriteSample("a_rather_long_document_name_31.vgr");
+    for (const QString& path : {d, c, b, a}) form.OpenDocument(path);
+    form.OpenDocument(b);
+    form.OpenDocument(e);
+    const QStringList expected = {"&1 a_rather_long_docume..._31.vgr", "&2 b.vgr", "&3 a.vgr", "&4 c.vgr"};
+    QStringList captions;
+    for (QAction* action : form.RecentFileActions()) captions << action->text();
+    EXPECT_EQ(captions, expected);
+    EXPECT_EQ(form.RecentFileActions()[1]->statusTip(), "Open " + b);
+
+    // They sit right before Exit, followed by a separator.
+    const QList<QAction*> items = form.FileMenu()->actions();
+    const int exitAt = int(items.indexOf(form.Item(CommandId::FileExit)));
+    EXPECT_TRUE(items[exitAt - 1]->isSeparator());
+    EXPECT_EQ(items[exitAt - 2], form.RecentFileActions().back());
+
+    form.RecentFileActions()[3]->trigger();  // c moves to the top
+    EXPECT_EQ(QString::fromStdString(ProgramOptions().LastFiles[0]), c);
+    EXPECT_EQ(form.ActiveChild()->windowTitle(), "c.vgr");
+}
+
+TEST_F(MainFormTest, closingModifiedDocument_followsTheAnswer)
+{
+    const QString path = WriteSample("sample.vgr");
+    TMainForm& form = StartForm({path});
+    TMDIChild* child = form.ActiveChild();
+    child->Document().Modified = true;
+    child->Document().Options.MinX = -4.0L;
+    ModalAnswers answers;
+
+    answers.Press(mbCancel);
+    child->close();
+    Settle();
+    EXPECT_EQ(form.Children().size(), 1);
+    EXPECT_EQ(answers.Texts().value(0), "Save changes to sample.vgr?");
+
+    answers.Press(mbYes);
+    child->close();
+    Settle();
+    EXPECT_TRUE(form.Children().isEmpty());
+    TGraphicsManager reread(DefaultViewSettings(), DefaultDocumentOptions());
+    ASSERT_TRUE(LoadDocument(reread, path.toStdString()));
+    EXPECT_EQ(static_cast<long double>(reread.Options.MinX), -4.0L);
+
+    form.OpenDocument(path);
+    child = form.ActiveChild();
+    child->Document().Modified = true;
+    child->Document().Options.MinX = -2.0L;
+    answers.Press(mbNo);
+    child->close();
+    Settle();
+    EXPECT_TRUE(form.Children().isEmpty());
+    ASSERT_TRUE(LoadDocument(reread, path.toStdString()));
+    EXPECT_EQ(static_cast<long double>(reread.Options.MinX), -4.0L);
+    EXPECT_EQ(answers.Pending(), 0);
+}
+
+TEST_F(MainFormTest, exitWithTwoModifiedDocuments_asksForEachActiveFirst)
+{
+    TMainForm& form = StartForm();
+    form.Item(CommandId::FileNew)->trigger();
+    for (TMDIChild* child : form.Children()) child->Document().Modified = true;
+    form.MdiArea()->setActiveSubWindow(form.Children()[1]);
+    ModalAnswers answers;
+
+    // Cancel at the second question keeps everything.
+    answers.Press(mbNo);
+    answers.Press(mbCancel);
+    EXPECT_FALSE(form.close());
+    EXPECT_EQ(form.Children().size(), 2);
+    EXPECT_EQ(answers.Texts(), (QStringList{"Save changes to Noname2.vgr?", "Save changes to Noname1.vgr?"}));
+
+    // Yes (saved under a chosen name), then No: the program closes without
+    // the windows asking again.
+    answers.Press(mbYes);
+    answers.ChooseFile(dir_.filePath("second.vgr"));
+    answers.Press(mbNo);
+    EXPECT_TRUE(form.close());
+    Settle();
+    EXPECT_EQ(answers.Texts().size(), 4);
+    EXPECT_TRUE(QFile::exists(dir_.filePath("second.vgr")));
+    EXPECT_EQ(answers.Pending(), 0);
+    EXPECT_TRUE(QFile::exists(dir_.filePath("config/VGraph.ini")));
+}
+
+TEST_F(MainFormTest, noDocument_disablesDocumentCommandsAndUndo)
+{
+    TMainForm& form = StartForm();
+    form.ActiveChild()->close();
+    Settle();
+    ASSERT_TRUE(form.Children().isEmpty());
+    for (CommandId id : {CommandId::FileSave, CommandId::FileSaveAs, CommandId::SaveAsBitmap,
+                         CommandId::CopyAsBitmap, CommandId::FullScreen, CommandId::SaveOptions,
+                         CommandId::WindowCascade, CommandId::WindowMinimize, CommandId::Undo,
+                         CommandId::Redo, CommandId::Build})
+        EXPECT_FALSE(form.Item(id)->isEnabled()) << form.Item(id)->objectName().toStdString();
+    for (CommandId id : {CommandId::AddGraph, CommandId::SelectInterval, CommandId::Undo})
+        EXPECT_FALSE(form.Button(id)->isEnabled()) << form.Button(id)->objectName().toStdString();
+    EXPECT_TRUE(form.Item(CommandId::FileNew)->isEnabled());
+    EXPECT_TRUE(form.Item(CommandId::FileOpen)->isEnabled());
+}
+
+TEST_F(MainFormTest, activation_copiesBothRecordsIntoTheGlobalOnes)
+{
+    TMainForm& form = StartForm();
+    form.Item(CommandId::FileNew)->trigger();
+    TMDIChild* first = form.Children()[0];
+    first->Document().View.TopTitle.Assign("First");
+    first->Document().Options.MaxY = 33.0L;
+    form.MdiArea()->setActiveSubWindow(first);
+    Settle();
+    EXPECT_EQ(GlobalViewSettings().TopTitle.Str(), "First");
+    EXPECT_EQ(static_cast<long double>(GlobalDocumentOptions().MaxY), 33.0L);
+}
+
+TEST_F(MainFormTest, saveOptions_makesTheActiveOptionsTheDefaultsOfNewDocuments)
+{
+    TMainForm& form = StartForm();
+    TMDIChild* first = form.ActiveChild();
+    first->Document().Options.MinX = -3.0L;
+    first->Document().Options.MaxX = 7.0L;
+    form.MdiArea()->setActiveSubWindow(nullptr);
+    form.MdiArea()->setActiveSubWindow(first);
+    form.Item(CommandId::SaveOptions)->trigger();
+    EXPECT_TRUE(QFile::exists(dir_.filePath("config/VGraph.cfg")));
+    GlobalDocumentOptions() = DefaultDocumentOptions();
+    form.Item(CommandId::FileNew)->trigger();
+    EXPECT_EQ(static_cast<long double>(form.ActiveChild()->Document().Options.MaxX), 7.0L);
+}
+
+TEST_F(MainFormTest, toolbarFlags_persistAcrossRuns)
+{
+    {
+        TMainForm& form = StartForm();
+        form.Item(CommandId::CalcPanel)->trigger();
+        EXPECT_FALSE(form.Item(CommandId::CalcPanel)->isChecked());
+        EXPECT_TRUE(form.Toolbar(2)->isHidden());
+        ASSERT_TRUE(form.close());
+        form_.reset();
+    }
+    TMainForm& again = StartForm();
+    EXPECT_TRUE(again.Toolbar(2)->isHidden());
+    EXPECT_FALSE(again.Toolbar(0)->isHidden());
+    EXPECT_FALSE(again.Item(CommandId::CalcPanel)->isChecked());
+    EXPECT_TRUE(again.Item(CommandId::StandartPanel)->isChecked());
+}
+
+TEST_F(MainFormTest, laterCommands_sayTheyAreNotAvailableYet)
+{
+    TMainForm& form = StartForm();
+    ModalAnswers answers;
+    answers.Press(mbOK);
+    form.Item(CommandId::Calc)->trigger();
+    EXPECT_EQ(answers.Texts().value(0), "This command is not available yet.");
+}
+
+TEST(ComputationGuard, swallowsInputAndReportsEsc)
+{
+    QLineEdit edit;
+    edit.show();
+    TComputationGuard guard;
+    guard.Begin();
+    QApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+    EXPECT_FALSE(guard.EscapePressed());
+    QApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    EXPECT_TRUE(guard.EscapePressed());
+    EXPECT_FALSE(guard.EscapePressed());
+    EXPECT_EQ(edit.text(), "");
+    guard.SetEscapeCheck(false);
+    QApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    EXPECT_FALSE(guard.EscapePressed());
+    guard.End();
+    QApplication::postEvent(&edit, new QKeyEvent(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, "b"));
+    QApplication::processEvents();
+    EXPECT_EQ(edit.text(), "b");
+}
+
+TEST_F(MainFormTest, closeDuringComputation_waitsForItsEnd)
+{
+    TMainForm& form = StartForm();
+    TMDIChild* child = form.ActiveChild();
+    TComputationGuard* guard = form.findChild<TComputationGuard*>();
+    ASSERT_NE(guard, nullptr);
+    guard->Begin();
+    EXPECT_FALSE(form.close());
+    child->close();
+    QApplication::processEvents();
+    EXPECT_EQ(form.Children().size(), 1);
+    guard->End();
+}
+
+}  // namespace
+}  // namespace vg
+
+int main(int argc, char** argv)
+{
+    // Test discovery runs the program without the test environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    vg::InstallMessageDialog();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
