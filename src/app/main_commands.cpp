@@ -34,9 +34,9 @@ constexpr CommandInfo kCommands[] = {
     {C::FileExit, "FileExitItem", "", "&Exit", "", 8, "Exit the program", "", "", "", A::Always, true},
 
     {C::Undo, "UndoItem", "UndoButton", "&Undo", "Ctrl+Z", 45, "Undo the last action",
-     "Undo", "Undo the last action", "undo", A::UndoHistory, false},
+     "Undo", "Undo the last action", "undo", A::UndoHistory, true},
     {C::Redo, "RedoItem", "RedoButton", "&Redo", "Ctrl+Y", 46, "Redo the last action that was undone",
-     "Redo", "Redo the last action that was undone", "redo", A::UndoHistory, false},
+     "Redo", "Redo the last action that was undone", "redo", A::UndoHistory, true},
     {C::CopyAsBitmap, "CopyAsBitmapItem", "", "&Copy As Picture...", "Ctrl+C", 47,
      "Copy the active document as a picture (bitmap or metafile) to the clipboard",
      "", "", "", A::Document, true},

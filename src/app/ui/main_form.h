@@ -110,6 +110,7 @@ private:
     void WindowMinimizeClick();
     void HelpAboutClick();
     void ToggleGridLines(bool horizontal);
+    void UndoRedoClick(bool redo);
 
     TMDIChild* CreateChild(const QString& caption, std::unique_ptr<TGraphicsManager> document = {});
 

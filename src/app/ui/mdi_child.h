@@ -11,6 +11,8 @@ namespace vg {
 
 class TGraphicsManager;
 class TMainForm;
+class TUndoBridge;
+class TUndoManager;
 
 // The surface a document window draws on: the document is drawn into a
 // backing image of the widget's size and device pixel ratio, then blitted.
@@ -47,6 +49,8 @@ public:
     TGraphicsManager& Document() { return *document_; }
     const TGraphicsManager& Document() const { return *document_; }
     TDocumentCanvas* Canvas() const { return canvas_; }
+    // The document's own undo history.
+    TUndoManager& UndoManager() { return *undo_; }
 
     bool Modified() const;
     void SetModified(bool modified);
@@ -82,6 +86,9 @@ protected:
 private:
     TMainForm* mainForm_;
     std::unique_ptr<TGraphicsManager> document_;
+    // Declared after the document: the history goes first.
+    std::unique_ptr<TUndoManager> undo_;
+    std::unique_ptr<TUndoBridge> undoBridge_;
     TDocumentCanvas* canvas_;
     bool closing_ = false;
     bool closePending_ = false;
