@@ -1,0 +1,1 @@
+target_link_libraries(compute_bench PRIVATE vg_document)

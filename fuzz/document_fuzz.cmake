@@ -1,0 +1,1 @@
+target_link_libraries(document_fuzz PRIVATE vg_document)
