@@ -1,6 +1,11 @@
+#include "app/app_globals.h"
 #include "app/ui/main_form.h"
+#include "app/ui/splash_screen.h"
+#include "app/ui/message_dialog.h"
+#include "app/ui/translate_component.h"
 
 #include <QApplication>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 
@@ -29,8 +34,23 @@ int main(int argc, char** argv)
 {
     if (HandleInfoArgument(argc, argv)) return 0;
     QApplication app(argc, argv);
+    // QApplication took the C library's locale from the environment; numbers
+    // must never be written or read with a decimal comma.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Vantor Graphs");
+    QApplication::setApplicationDisplayName("Vantor Graphs");
+    QApplication::setDesktopFileName("vgraph");
+    std::unique_ptr<QSplashScreen> splash = vg::ShowStartWindow();
+    vg::InstallMessageDialog();
+    std::string languages = vg::ReadLanguagesSetting();
+    std::unique_ptr<vg::TQtTranslator> translator = vg::StartTranslator(languages);
     vg::TMainForm form;
-    form.showMaximized();
-    return QApplication::exec();
+    // The translator may have dropped a language file it could not read.
+    vg::ProgramOptions().Common.Languages = languages;
+    translator->TranslateAll();
+    splash->close();
+    form.Start(QApplication::arguments().mid(1));
+    int exitCode = QApplication::exec();
+    vg::SetTranslator(nullptr);
+    return exitCode;
 }
