@@ -2,11 +2,13 @@
 // and a value written into any such file must read back.
 #include <cstddef>
 #include <cstdint>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "app/languages_setting.h"
+#include "engine/number_text.h"
 #include "platform/profile_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -22,6 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         vg::LanguageEntry(languages, i, selected, name);
     }
     (void)vg::RemoveLanguageSelection(languages);
+
+    // Numbers of the file are read as typed input; cells of table files the same way.
+    std::string number = file.ReadString("Research", "MinX", std::string(bytes.substr(0, 64)));
+    bool failed = false;
+    long double v = vg::ParseNumberInput(number, failed);
+    if (!failed && !std::isfinite(v)) std::abort();
+    v = vg::ParseCellNumber(number, failed);
+    if (!failed && !(std::fabs(v) <= 1e100L)) std::abort();
+    v = vg::ParseNumberText(number, failed);
+    if (!failed && std::isnan(v)) std::abort();
 
     std::string value(bytes.substr(0, 64));
     file.WriteString("Files", "File1", value);
