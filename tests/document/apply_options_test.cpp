@@ -111,7 +111,7 @@ TEST_F(ApplyTest, viewSettings_repaintForTitlesAndAxesFormOnly)
         ApplyOutcome out = ApplyViewSettings(doc, v);
         EXPECT_TRUE(out.Changed);
         EXPECT_EQ(out.Redraw, row.repaint);
-        EXPECT_EQ(doc.View.Version, v.Version);
+        EXPECT_EQ(int32_t{doc.View.Version}, int32_t{v.Version});
     }
     EXPECT_EQ(hooks.viewEntries, 4);
 }

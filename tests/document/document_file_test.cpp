@@ -195,7 +195,7 @@ TEST_F(DocumentFileTest, loading_normalisesValuesAndIndices)
     EXPECT_EQ(doc.Options.MinX.Get(), -3.1234568L);
     EXPECT_EQ(doc.Options.HorColor, 1);
     EXPECT_EQ(doc.Options.AxisXStyle, 2);
-    EXPECT_EQ(doc.Options.HorWidth, 2);
+    EXPECT_EQ(int32_t{doc.Options.HorWidth}, 2);
     EXPECT_EQ(doc.Graph(0).Record.Line.Max.Get(), 7.0L);
 }
 
