@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include "app/ui/document_render.h"
 #include "app/ui/mdi_child.h"
@@ -13,12 +14,18 @@ TFullScreenForm::TFullScreenForm(TMDIChild* child)
 {
     setObjectName("FullScreenForm");
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    // The whole screen even where no window manager honours the full-screen
+    // request.
+    if (QScreen* screen = child->screen()) setGeometry(screen->geometry());
 }
 
 void TFullScreenForm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     setWindowState(windowState() | Qt::WindowFullScreen);
+    activateWindow();
+    setFocus();
 }
 
 void TFullScreenForm::resizeEvent(QResizeEvent* event)

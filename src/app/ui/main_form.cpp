@@ -301,6 +301,13 @@ void TMainForm::BuildPopupMenus()
     });
 }
 
+QMenu* TMainForm::createPopupMenu()
+{
+    auto* menu = new QMenu(this);
+    menu->addActions(panelsPopupMenu_->actions());
+    return menu;
+}
+
 void TMainForm::ShowDocumentPopup(const QPoint& globalPos)
 {
     if (!Computing()) mdiChildPopupMenu_->popup(globalPos);
@@ -818,9 +825,9 @@ void TMainForm::UpdateMenuItems()
         buttons_.at(CommandId::SelectInterval)->setChecked(false);
         if (funcComboBox_) funcComboBox_->clear();
     }
-    for (QComboBox* box : findChildren<QComboBox*>())
-        if (box->parentWidget() && qobject_cast<QToolBar*>(box->parentWidget()))
-            box->setEnabled(state.activeHasGraphs);
+    // The graph box lists the graphs; the style boxes work once the Graph
+    // toolbar's commands exist.
+    if (funcComboBox_) funcComboBox_->setEnabled(state.activeHasGraphs);
 }
 
 // ---------------------------------------------------------------------------

@@ -68,6 +68,9 @@ public:
     void ComputeGraphs(TMDIChild* child, bool onlyIncomplete);
     bool Computing() const;
 
+    // The toolbar popup menu also where the frame offers its own.
+    QMenu* createPopupMenu() override;
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
