@@ -1,0 +1,1 @@
+target_link_libraries(derivative_fuzz PRIVATE vg_engine)
