@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QSplashScreen>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -228,9 +229,18 @@ std::unique_ptr<TQtTranslator> StartTranslator(std::string& languages)
 {
     auto translator = std::make_unique<TQtTranslator>();
     if (LoadSelectedLanguage(*translator, languages, ProgramLanguageDir()) == LanguageLoadResult::Failed) {
-        // Shown before the translator is in force: this message is never translated.
+        // Shown before the translator is in force: this message is never
+        // translated. The start window steps aside while it is shown.
         SetTranslator(nullptr);
+        QList<QWidget*> hidden;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QSplashScreen*>(window) && window->isVisible()) {
+                window->hide();
+                hidden.append(window);
+            }
+        }
         ShowMessageDialog("Error reading language file", mtError, mbOK, 0);
+        for (QWidget* window : hidden) window->show();
     }
     SetTranslator(translator.get());
     return translator;
