@@ -456,6 +456,44 @@ TEST_F(MainFormTest, laterCommands_sayTheyAreNotAvailableYet)
     EXPECT_EQ(answers.Texts().value(0), "This command is not available yet.");
 }
 
+TEST_F(MainFormTest, escDuringComputation_stopsItAndFinishCountingCompletesIt)
+{
+    TGraphicsManager heavy(DefaultViewSettings(), DefaultDocumentOptions());
+    for (int i = 0; i < 3; ++i) {
+        GraphRecord record = NewGraphRecord(heavy.Options);
+        record.Formula.Assign("SIN(X)*COS(X)^2+X/7");
+        record.Line.CommonBuild = 0;
+        record.Line.Steps = 20000;
+        heavy.AddGraph(record);
+    }
+    const std::string bytes = DocumentFileBytes(heavy);
+    const QString path = WriteSample("heavy.vgr", QByteArray(bytes.data(), qsizetype(bytes.size())));
+
+    TMainForm& form = StartForm();
+    QString progressText, hintText;
+    bool commandRan = false;
+    QTimer::singleShot(0, [&] {
+        progressText = form.StatusPanel(0)->text();
+        hintText = form.StatusPanel(1)->text();
+        // A command in the middle of the computation must not run.
+        const auto before = form.Children().size();
+        form.Item(CommandId::FileNew)->trigger();
+        commandRan = form.Children().size() != before;
+        QWidget* target = form.ActiveChild() ? static_cast<QWidget*>(form.ActiveChild()->Canvas()) : &form;
+        QApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    });
+    ASSERT_TRUE(form.OpenDocument(path));
+    TMDIChild* child = form.ActiveChild();
+    EXPECT_TRUE(progressText.startsWith("Graph N 1: ")) << progressText.toStdString();
+    EXPECT_EQ(hintText, "Press Esc to interrupt the calculation");
+    EXPECT_FALSE(commandRan);
+    EXPECT_EQ(form.StatusPanel(0)->text(), "Ready");
+    EXPECT_EQ(child->Document().Graph(2).ValuesSize, 0u);
+
+    form.Item(CommandId::Rebuild)->trigger();
+    for (int i = 0; i < 3; ++i) EXPECT_GT(child->Document().Graph(i).ValuesSize, 0u) << i;
+}
+
 TEST(ComputationGuard, swallowsInputAndReportsEsc)
 {
     QLineEdit edit;

@@ -21,6 +21,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <tuple>
+
 #include "app/app_globals.h"
 #include "app/document_commands.h"
 #include "app/recent_files.h"
@@ -412,9 +414,18 @@ void TMainForm::ShowNotAvailable(CommandId)
     ShowErrorMessage(this, "This command is not available yet.");
 }
 
+void TMainForm::SetCommandHandler(CommandId id, std::function<void()> handler)
+{
+    handlers_[id] = std::move(handler);
+}
+
 void TMainForm::Run(CommandId id)
 {
     if (Computing()) return;
+    if (auto handler = handlers_.find(id); handler != handlers_.end() && handler->second) {
+        handler->second();
+        return;
+    }
     const CommandInfo& command = Command(id);
     if (!command.implemented) {
         ShowNotAvailable(id);

@@ -4,8 +4,10 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
+#include <utility>
 
 #include "app/main_commands.h"
 
@@ -67,6 +69,13 @@ public:
     // data) of a document, with progress in the status bar and Esc to stop.
     void ComputeGraphs(TMDIChild* child, bool onlyIncomplete);
     bool Computing() const;
+
+    // Later parts plug in here: a handler replaces the "not available yet"
+    // message of its command, and the undo history tells whether a document
+    // can undo and redo (both stay disabled without it).
+    void SetCommandHandler(CommandId id, std::function<void()> handler);
+    using UndoStateQuery = std::function<std::pair<bool, bool>(TMDIChild& child)>;
+    void SetUndoStateQuery(UndoStateQuery query) { undoStateQuery_ = std::move(query); }
 
     // The toolbar popup menu also where the frame offers its own.
     QMenu* createPopupMenu() override;
@@ -133,6 +142,8 @@ private:
     QComboBox* funcComboBox_ = nullptr;
     std::map<CommandId, QAction*> items_;
     std::map<CommandId, QAction*> buttons_;
+    std::map<CommandId, std::function<void()>> handlers_;
+    UndoStateQuery undoStateQuery_;
     QPointer<TMDIChild> lastActiveChild_;
     TComputationGuard* guard_;
     bool initialized_ = false;
