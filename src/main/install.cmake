@@ -24,6 +24,11 @@ foreach(size 16 32 48 64 128 256)
           DESTINATION ${vg_share}/icons/hicolor/${size}x${size}/apps RENAME vgraph.png)
 endforeach()
 
+# VGraph as the default handler of its document type: an entry in the
+# prefix's default-application list, added without disturbing other entries.
+install(CODE "set(VG_INSTALL_SHARE \"${vg_share}\")")
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/install_default_handler.cmake)
+
 # Refresh the desktop's caches when installing straight into a prefix (a
 # packaging run with DESTDIR leaves that to the package's own triggers).
 install(CODE "

@@ -1,0 +1,21 @@
+# Runs at install time: makes VGraph the default application of .vgr
+# documents in the prefix's default-application list, keeping its other
+# entries.
+set(list "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${VG_INSTALL_SHARE}/applications/mimeapps.list")
+set(entry "application/x-vgraph-document=vgraph.desktop")
+set(text "")
+if(EXISTS "${list}")
+  file(READ "${list}" text)
+endif()
+if(NOT text MATCHES "application/x-vgraph-document=")
+  if(text MATCHES "\\[Default Applications\\]")
+    string(REPLACE "[Default Applications]" "[Default Applications]\n${entry}" text "${text}")
+  else()
+    if(NOT text STREQUAL "" AND NOT text MATCHES "\n$")
+      string(APPEND text "\n")
+    endif()
+    string(APPEND text "[Default Applications]\n${entry}\n")
+  endif()
+  file(WRITE "${list}" "${text}")
+  message(STATUS "Default application of .vgr documents: ${list}")
+endif()
