@@ -18,12 +18,17 @@ constexpr std::size_t kFileSize = 2 * kDefaultOptionsRecordSize;
 
 void ReadDefaultOptions(const std::string& path, DocumentOptions& options, ViewSettings& view)
 {
-    view = DefaultViewSettings();
     std::string bytes;
     // A larger file is still read: only its first two records count.
-    const ReadFileResult result = ReadWholeFile(path, bytes, 1 << 20);
+    if (ReadWholeFile(path, bytes, 1 << 20) != ReadFileResult::Ok) bytes.clear();
+    ReadDefaultOptionsBytes(bytes, options, view);
+}
+
+void ReadDefaultOptionsBytes(std::string_view bytes, DocumentOptions& options, ViewSettings& view)
+{
+    view = DefaultViewSettings();
     DocumentOptions stored{};
-    if (result != ReadFileResult::Ok || bytes.size() < kDefaultOptionsRecordSize) {
+    if (bytes.size() < kDefaultOptionsRecordSize) {
         options = DefaultDocumentOptions();
         return;
     }

@@ -4,6 +4,7 @@
 // bytes (DocumentOptions, then ViewSettings padded with bytes of the first).
 
 #include <string>
+#include <string_view>
 
 #include "document/document_options.h"
 
@@ -15,6 +16,9 @@ inline constexpr std::size_t kDefaultOptionsRecordSize = 1784;
 // a first record that fails the options validity rules, gives the standard
 // options; a missing second record gives the ViewSettings defaults.
 void ReadDefaultOptions(const std::string& path, DocumentOptions& options, ViewSettings& view);
+
+// The same from the file's bytes.
+void ReadDefaultOptionsBytes(std::string_view bytes, DocumentOptions& options, ViewSettings& view);
 
 // Writes the file through a temporary file, so a failed write leaves the old
 // one intact. False on failure.

@@ -447,6 +447,43 @@ TEST_F(MainFormTest, toolbarFlags_persistAcrossRuns)
     EXPECT_TRUE(again.Item(CommandId::StandartPanel)->isChecked());
 }
 
+TEST_F(MainFormTest, toolbarPositions_comeFromTheListedKeysWhenTheStateIsUnusable)
+{
+    QFile ini(dir_.filePath("config/VGraph.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[CalcToolbar]\nVisible=1\nDockedTo=DockBottom\nDockRow=0\nDockPos=0\n"
+              "[GraphsToolbar]\nDockedTo=DockLeft\n[Toolbars]\nState=bm90IGEgc3RhdGU=\n");
+    ini.close();
+    TMainForm& form = StartForm();
+    EXPECT_EQ(form.toolBarArea(form.Toolbar(2)), Qt::BottomToolBarArea);
+    // The Graph toolbar docks only at the top or bottom.
+    EXPECT_EQ(form.toolBarArea(form.Toolbar(1)), Qt::TopToolBarArea);
+    EXPECT_EQ(form.toolBarArea(form.Toolbar(0)), Qt::TopToolBarArea);
+
+    // At exit the exact state is written beside the listed keys and wins next time.
+    form.addToolBar(Qt::RightToolBarArea, form.Toolbar(0));
+    ASSERT_TRUE(form.close());
+    form_.reset();
+    TMainForm& again = StartForm();
+    EXPECT_EQ(again.toolBarArea(again.Toolbar(0)), Qt::RightToolBarArea);
+    EXPECT_EQ(again.toolBarArea(again.Toolbar(2)), Qt::BottomToolBarArea);
+    QFile written(dir_.filePath("config/VGraph.ini"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray text = written.readAll();
+    EXPECT_TRUE(text.contains("[StandardToolbar]"));
+    EXPECT_TRUE(text.contains("DockedTo=DockRight"));
+}
+
+TEST_F(MainFormTest, exit_whenSettingsCannotBeWritten_saysSoAndCloses)
+{
+    QDir().mkpath(dir_.filePath("config/VGraph.ini"));  // a folder in the file's place
+    TMainForm& form = StartForm();
+    ModalAnswers answers;
+    answers.Press(mbOK);
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(answers.Texts().value(0), "File write error");
+}
+
 TEST_F(MainFormTest, laterCommands_sayTheyAreNotAvailableYet)
 {
     TMainForm& form = StartForm();

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -198,6 +199,8 @@ void TMainForm::BuildMenus()
         if (QString::fromLatin1(info.name) == "FileMenu") fileMenu_ = menu;
         menu->setToolTipsVisible(false);
     }
+    // F1 on a highlighted item opens the help topic of its context.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->installEventFilter(this);
     exitItem_ = items_.at(CommandId::FileExit);
     fileMenu_->insertAction(exitItem_, recentSeparator_);
     connect(windowMenu_, &QMenu::aboutToShow, this, &TMainForm::RebuildWindowMenu);
@@ -357,6 +360,23 @@ bool TMainForm::event(QEvent* event)
         QGuiApplication::setApplicationDisplayName(QString::fromStdString(title));
     }
     return QMainWindow::event(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        if (auto* menu = qobject_cast<QMenu*>(watched)) {
+            const QAction* item = menu->activeAction();
+            const int context = item ? item->property(kHelpContextProperty).toInt() : 0;
+            // Context 0 asks for nothing.
+            if (context != 0) {
+                menu->close();
+                ShowHelp(context);
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TMainForm::changeEvent(QEvent* event)

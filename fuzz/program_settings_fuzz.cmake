@@ -1,0 +1,1 @@
+target_link_libraries(program_settings_fuzz PRIVATE vg_app)
