@@ -8,11 +8,12 @@
 
 namespace vg {
 
-void RenderDocument(TGraphicsManager& document, QImage& image)
+void RenderDocument(TGraphicsManager& document, QImage& image, double pixelRatio)
 {
     QtCanvas canvas(image);
     const CanvasRect output{0, 0, image.width(), image.height()};
-    DrawDocument(document, canvas, output);
+    const DeviceContext device = pixelRatio > 1.0 ? PictureDeviceContext(pixelRatio) : DeviceContext{};
+    DrawDocument(document, canvas, output, device);
     canvas.End();
 }
 

@@ -40,10 +40,7 @@ void TFullScreenForm::paintEvent(QPaintEvent*)
     const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
     if (image_.size() != pixels) {
         image_ = QImage(pixels, QImage::Format_RGB32);
-        const int dotsPerMeter = qRound(96.0 * ratio / 0.0254);
-        image_.setDotsPerMeterX(dotsPerMeter);
-        image_.setDotsPerMeterY(dotsPerMeter);
-        RenderDocument(child_->Document(), image_);
+        RenderDocument(child_->Document(), image_, ratio);
         image_.setDevicePixelRatio(ratio);
     }
     QPainter painter(this);

@@ -39,12 +39,8 @@ void TDocumentCanvas::Render()
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
     if (image_.size() != pixels) image_ = QImage(pixels, QImage::Format_RGB32);
-    // Point sizes follow the scale: the image claims the screen's density.
-    const int dotsPerMeter = qRound(96.0 * ratio / 0.0254);
-    image_.setDotsPerMeterX(dotsPerMeter);
-    image_.setDotsPerMeterY(dotsPerMeter);
     image_.setDevicePixelRatio(1.0);
-    if (document_) RenderDocument(*document_, image_);
+    if (document_) RenderDocument(*document_, image_, ratio);
     else image_.fill(Qt::white);
     image_.setDevicePixelRatio(ratio);
     stale_ = false;
