@@ -444,7 +444,7 @@ void FramePainter::Marks()
     const long double yAxisU = AxisYPositionX(d_, v_), xAxisV = AxisXPositionY(d_, v_);
     if (d_.MarksX && d_.AxisX) {
         long double s = ThinnedStep(d_.MarksXStep, map_.MaxX - map_.MinX, 150);
-        int reach = axisXWidth_ / 2 + ScaledPixels(std::clamp(d_.MarksXLength, 0, 10), device_.ScaleY);
+        int reach = axisXWidth_ / 2 + ScaledPixels(std::clamp(int32_t{d_.MarksXLength}, 0, 10), device_.ScaleY);
         canvas_.SetPen(Color(d_.MarksXAxisColor ? d_.AxisXColor : d_.MarksXColor),
                        ScaledPixels(1, device_.ScaleX));
         bool skipCrossing = d_.AxisY && Crossed();
@@ -456,7 +456,7 @@ void FramePainter::Marks()
     }
     if (d_.MarksY && d_.AxisY) {
         long double s = ThinnedStep(d_.MarksYStep, map_.MaxY - map_.MinY, 150);
-        int reach = axisYWidth_ / 2 + ScaledPixels(std::clamp(d_.MarksYLength, 0, 10), device_.ScaleX);
+        int reach = axisYWidth_ / 2 + ScaledPixels(std::clamp(int32_t{d_.MarksYLength}, 0, 10), device_.ScaleX);
         canvas_.SetPen(Color(d_.MarksYAxisColor ? d_.AxisYColor : d_.MarksYColor),
                        ScaledPixels(1, device_.ScaleY));
         bool skipCrossing = d_.AxisX && Crossed();
@@ -572,13 +572,14 @@ void ApplyEqualScale(CanvasRect& r, const DocumentOptions& d, const DeviceContex
     long double marksY = (d.MaxY - d.MinY) / std::fabs(static_cast<long double>(d.MarksYStep));
     if (!(marksX > 0) || !(marksY > 0) || !std::isfinite(marksX) || !std::isfinite(marksY)) return;
     long double w = r.right - r.left, h = r.bottom - r.top;
+    if (!(w > 0) || !(h > 0)) return;
     long double dX = (w / marksX) / device.ScaleX, dY = (h / marksY) / device.ScaleY;
     if (dX > dY) {
-        int shrink = static_cast<int>(std::nearbyint((w - dY * marksX * device.ScaleX) / 2));
+        int shrink = static_cast<int>(std::nearbyint(std::clamp<long double>((w - dY * marksX * device.ScaleX) / 2, 0, w / 2)));
         r.left += shrink;
         r.right -= shrink;
     } else if (dY > dX) {
-        int shrink = static_cast<int>(std::nearbyint((h - dX * marksY * device.ScaleY) / 2));
+        int shrink = static_cast<int>(std::nearbyint(std::clamp<long double>((h - dX * marksY * device.ScaleY) / 2, 0, h / 2)));
         r.top += shrink;
         r.bottom -= shrink;
     }

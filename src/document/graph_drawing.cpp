@@ -279,7 +279,7 @@ void DrawSlopeField(const DrawContext& dc, const TFunction& graph)
     const PlotMapping& m = dc.frame.Mapping;
     const bool dxdy = graph.Record.DifField.Direction == FieldDirection::DxDy;
     const long double hx = (g.HiX - g.LoX) / sx, hy = (g.HiY - g.LoY) / sy;
-    const long double half = std::clamp(p.LineLength, kMinLineLength, kMaxLineLength) * dc.device.Scale() / 2;
+    const long double half = std::clamp(int32_t{p.LineLength}, kMinLineLength, kMaxLineLength) * dc.device.Scale() / 2;
     const long double signX = m.XLeftToRight ? 1 : -1, signY = m.YBottomToTop ? -1 : 1;
     TLiner liner(*dc.canvas, graph.Record.LineStyleIndex(), GraphLineWidth(dc, graph.Record));
     liner.SetColor(GraphColor(dc, graph.Record));

@@ -3,10 +3,25 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 
 namespace vg::test {
 
 namespace {
+// Joins the words with single blanks (appending, which also keeps GCC's
+// string-concatenation warnings quiet).
+std::string Join(std::initializer_list<std::string> words)
+{
+    std::string out;
+    for (const std::string& w : words) {
+        if (!out.empty()) out.append(1, ' ');
+        out.append(w);
+    }
+    return out;
+}
+
+std::string N(int v) { return std::to_string(v); }
+
 std::string Hex(ColorValue c)
 {
     char buf[16];
@@ -56,8 +71,10 @@ void RecordingCanvas::RasterLine(int x1, int y1, int x2, int y2)
     int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
     int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
     int err = dx + dy;
+    const int reach = penWidth_;
     for (int k = 0;; ++k) {
-        if (penStyle_ == PenStyle::Solid || k % 2 == 0) PenDot(x1, y1);
+        bool near = x1 >= -reach && y1 >= -reach && x1 < width_ + reach && y1 < height_ + reach;
+        if (near && (penStyle_ == PenStyle::Solid || k % 2 == 0)) PenDot(x1, y1);
         if (x1 == x2 && y1 == y2) break;
         int e2 = 2 * err;
         if (e2 >= dy) {
@@ -92,34 +109,31 @@ void RecordingCanvas::DoSetPen(ColorValue color, int width, PenStyle style, PenM
     penWidth_ = width;
     penStyle_ = style;
     penMode_ = mode;
-    Record("Pen " + Hex(color) + " " + std::to_string(width) + " " +
-           std::to_string(static_cast<int>(style)) + " " + std::to_string(static_cast<int>(mode)));
+    Record(Join({"Pen", Hex(color), N(width), N(static_cast<int>(style)), N(static_cast<int>(mode))}));
 }
 
 void RecordingCanvas::DoSetBrush(ColorValue color, BrushStyle style)
 {
     brushColor_ = color;
     brushStyle_ = style;
-    Record("Brush " + Hex(color) + " " + std::to_string(static_cast<int>(style)));
+    Record(Join({"Brush", Hex(color), N(static_cast<int>(style))}));
 }
 
 void RecordingCanvas::DoSetFont(const CanvasFont& font)
 {
     font_ = font;
-    Record("Font " + font.name + " " + std::to_string(font.size) + " " +
-           std::to_string(font.style) + " " + Hex(font.color));
+    Record(Join({"Font", font.name, N(font.size), N(font.style), Hex(font.color)}));
 }
 
 void RecordingCanvas::DoLine(int x1, int y1, int x2, int y2)
 {
-    Record("Line " + std::to_string(x1) + " " + std::to_string(y1) + " " + std::to_string(x2) +
-           " " + std::to_string(y2));
+    Record(Join({"Line", N(x1), N(y1), N(x2), N(y2)}));
     RasterLine(x1, y1, x2, y2);
 }
 
 void RecordingCanvas::DoPolyline(const std::vector<CanvasPoint>& points)
 {
-    Record("Polyline " + std::to_string(points.size()));
+    Record(Join({"Polyline", N(static_cast<int>(points.size()))}));
     for (std::size_t i = 1; i < points.size(); ++i)
         RasterLine(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
 }
@@ -127,7 +141,7 @@ void RecordingCanvas::DoPolyline(const std::vector<CanvasPoint>& points)
 void RecordingCanvas::DoPolygon(const std::vector<CanvasPoint>& points)
 {
     std::string call = "Polygon";
-    for (const CanvasPoint& p : points) call += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+    for (const CanvasPoint& p : points) call.append(" ").append(N(p.x)).append(",").append(N(p.y));
     Record(call);
     // Even-odd fill at pixel centres, then the outline.
     if (brushStyle_ != BrushStyle::Clear) {
@@ -163,8 +177,7 @@ void RecordingCanvas::DoPolygon(const std::vector<CanvasPoint>& points)
 
 void RecordingCanvas::DoFillRect(const CanvasRect& r)
 {
-    Record("FillRect " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-           std::to_string(r.right) + " " + std::to_string(r.bottom));
+    Record(Join({"FillRect", N(r.left), N(r.top), N(r.right), N(r.bottom)}));
     PenMode saved = penMode_;
     penMode_ = PenMode::Copy;
     for (int y = std::max(r.top, 0); y < std::min(r.bottom, height_); ++y)
@@ -175,8 +188,7 @@ void RecordingCanvas::DoFillRect(const CanvasRect& r)
 
 void RecordingCanvas::DoEllipse(const CanvasRect& r)
 {
-    Record("Ellipse " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-           std::to_string(r.right) + " " + std::to_string(r.bottom));
+    Record(Join({"Ellipse", N(r.left), N(r.top), N(r.right), N(r.bottom)}));
     double cx = (r.left + r.right) / 2.0, cy = (r.top + r.bottom) / 2.0;
     double rx = r.Width() / 2.0, ry = r.Height() / 2.0;
     if (rx <= 0 || ry <= 0) return;
@@ -224,8 +236,7 @@ TextExtent RecordingCanvas::DoMeasureText(const std::string& text)
 void RecordingCanvas::DoDrawText(int left, int top, const std::string& text,
                                  TextOrientation orientation)
 {
-    Record("Text " + std::to_string(left) + " " + std::to_string(top) + " " +
-           (orientation == TextOrientation::Horizontal ? "H " : "V ") + text);
+    Record(Join({"Text", N(left), N(top), orientation == TextOrientation::Horizontal ? "H" : "V", text}));
     TextExtent e = DoMeasureText(text);
     int cw = text.empty() ? 0 : e.cx / static_cast<int>(text.size());
     PenMode saved = penMode_;
@@ -234,9 +245,15 @@ void RecordingCanvas::DoDrawText(int left, int top, const std::string& text,
         if (text[i] == ' ') continue;
         int a0 = static_cast<int>(i) * cw + 1, a1 = a0 + cw - 2;  // along the text
         int b0 = e.cy / 4, b1 = e.cy - 2;                         // across
+        // Only the part of the block that lands on the canvas.
+        const bool h = orientation == TextOrientation::Horizontal;
+        a0 = std::max(a0, h ? -left : top + e.cx - height_);
+        a1 = std::min(a1, h ? width_ - left : top + e.cx);
+        b0 = std::max(b0, h ? -top : -left);
+        b1 = std::min(b1, h ? height_ - top : width_ - left);
         for (int a = a0; a < a1; ++a)
             for (int b = b0; b < b1; ++b) {
-                if (orientation == TextOrientation::Horizontal)
+                if (h)
                     Put(left + a, top + b, font_.color);
                 else
                     Put(left + b, top + e.cx - 1 - a, font_.color);
@@ -249,8 +266,7 @@ void RecordingCanvas::DoSetClipRect(const CanvasRect& r)
 {
     clipped_ = true;
     clip_ = r;
-    Record("Clip " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-           std::to_string(r.right) + " " + std::to_string(r.bottom));
+    Record(Join({"Clip", N(r.left), N(r.top), N(r.right), N(r.bottom)}));
 }
 
 void RecordingCanvas::DoClearClip()
