@@ -13,7 +13,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QSessionManager>
 #include <QStatusBar>
@@ -395,11 +394,10 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (!closeChecked_ && !CloseAllQuestions()) {
+    if (!CloseAllQuestions()) {
         event->ignore();
         return;
     }
-    closeChecked_ = false;
     FinishClose();
     event->accept();
 }

@@ -149,7 +149,6 @@ private:
     TComputationGuard* guard_;
     bool initialized_ = false;
     bool closeAfterComputation_ = false;
-    bool closeChecked_ = false;
 };
 
 }  // namespace vg
