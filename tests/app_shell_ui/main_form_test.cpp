@@ -225,7 +225,14 @@ TEST_F(MainFormTest, open_examples_drawsEveryOne)
     TMainForm& form = StartForm();
     for (const QString& name : examples) {
         ASSERT_TRUE(form.OpenDocument(QString::fromStdString(ExampleDir()) + "/" + name)) << name.toStdString();
-        EXPECT_EQ(form.ActiveChild()->windowTitle(), name);
+        TMDIChild* child = form.ActiveChild();
+        EXPECT_EQ(child->windowTitle(), name);
+        const TGraphicsManager& document = child->Document();
+        EXPECT_GT(document.GraphCount(), 0) << name.toStdString();
+        for (int i = 0; i < document.GraphCount(); ++i)
+            if (!document.Graph(i).IsEmpty())
+                EXPECT_GT(document.Graph(i).ValuesSize, 0u) << name.toStdString() << " graph " << i + 1;
+        EXPECT_FALSE(document.Modified);
     }
     EXPECT_EQ(form.Children().size(), examples.size() + 1);
 }
