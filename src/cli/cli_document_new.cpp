@@ -1,6 +1,6 @@
 // vgraph-cli new FILE.vgr [--add KIND FORMULA [--relation =0|<0|>0]]...:
 // writes a document with the default options and graphs built from the
-// default graph record of each kind.
+// default graph record of each kind, each graph in a colour of its own.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -137,6 +137,8 @@ int RunNewCommand(const std::vector<std::string>& args, std::ostream& /*out*/, s
             }
             GraphRecord r = NewGraphRecord(options);
             ApplyKindDefaults(r, kind, options);
+            // As the Add Graph command with a new colour for each graph.
+            r.Color = ChooseNewGraphColor(doc, options);
             const std::string& formula = args[i + 2];
             std::string problem = kind == GraphKind::Table ? FillTable(r, formula) : FillFormula(r, formula);
             if (!problem.empty()) {

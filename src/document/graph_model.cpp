@@ -220,6 +220,25 @@ bool ComputedDataCanStay(const GraphRecord& a, const GraphRecord& b, const Docum
     }
 }
 
+// ------------------------------------------------------- new graph colour
+
+uint8_t ChooseNewGraphColor(const TGraphicsManager& document, const DocumentOptions& options)
+{
+    constexpr int kColors = 16;
+    int used[kColors] = {};
+    for (const auto& graph : document.Graphs) ++used[graph->Record.ColorIndex()];
+    const int background = options.BackColor % kColors;
+    const int preferred = options.DefaultStyle.Color % kColors;
+    int best = -1;
+    for (int k = 1; k <= kColors; ++k) {
+        const int color = k % kColors;  // 1, 2, ..., 15, then 0
+        if (color == background) continue;
+        if (best < 0 || used[color] < used[best] || (used[color] == used[best] && color == preferred))
+            best = color;
+    }
+    return static_cast<uint8_t>(best);
+}
+
 // ------------------------------------------------------- TGraphicsManager
 
 TGraphicsManager::TGraphicsManager(const ViewSettings& view, const DocumentOptions& options)

@@ -77,6 +77,12 @@ int CountTablePoints(const GraphRecord& record);
 bool ComputedDataCanStay(const GraphRecord& oldRecord, const GraphRecord& newRecord,
                          const DocumentOptions& d);
 
+// The colour of a graph added to document: among the colour indices 1..15
+// and then 0, skipping the background colour of options, the one that the
+// fewest graphs use; on a tie the first found, unless the default graph
+// colour of options is part of the tie.
+uint8_t ChooseNewGraphColor(const TGraphicsManager& document, const DocumentOptions& options);
+
 // One document: its option records and its graphs in drawing order.
 class TGraphicsManager {
 public:

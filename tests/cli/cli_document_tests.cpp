@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -65,6 +66,21 @@ TEST_F(CliDocument, newInfoCheck_describeEveryKind)
     EXPECT_EQ(info.out,
               "1: Y(x)=SIN(X)\n2: X(y)=Y^2\n3: R(a)=1\n4: X(t)=COS(T); Y(t)=SIN(T)\n5: X^2+Y^2-1<0\n"
               "6: dy/dx=X*Y\n7: Table: 2 items\ninterval: X -10 .. 10; Y -10 .. 10\n");
+}
+
+TEST_F(CliDocument, new_givesEachGraphAColourOfItsOwn)
+{
+    std::string file = Path("colours.vgr");
+    ASSERT_EQ(RunDocumentCli({"new", file, "--add", "YFromX", "X", "--add", "Polar", "1", "--add", "Table", "1,2"}).status,
+              0);
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(bytes.size(), 5u * 2028);
+    // The default colour 2 first, then the least used ones in order.
+    const int colourOffset = 7;
+    EXPECT_EQ(bytes[2 * 2028 + colourOffset], 2);
+    EXPECT_EQ(bytes[3 * 2028 + colourOffset], 1);
+    EXPECT_EQ(bytes[4 * 2028 + colourOffset], 3);
 }
 
 TEST_F(CliDocument, compute_printsOnePointPerLine)

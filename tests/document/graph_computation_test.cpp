@@ -259,6 +259,64 @@ TEST_F(ComputeTest, table_sortsStablyAndBuildsTheSpline)
     EXPECT_NEAR(double(eval(kSplineXAB, kSplineXCD, 1, 2.5L)), 2.5, 1e-15);
 }
 
+// The stored cubics of a smoothed table, in the absolute parameter t.
+struct StoredCubic {
+    long double a, b, c, d;
+    long double Value(long double t) const { return a + b * t + c * t * t + d * t * t * t; }
+    long double Slope(long double t) const { return b + 2 * c * t + 3 * d * t * t; }
+    long double Curvature(long double t) const { return 2 * c + 6 * d * t; }
+};
+
+StoredCubic CubicOf(const TFunction& f, std::size_t ab, std::size_t cd, int k)
+{
+    return {f.GetValue(ab / 10 + 2 * k + 1), f.GetValue(ab / 10 + 2 * k + 2), f.GetValue(cd / 10 + 2 * k + 1),
+            f.GetValue(cd / 10 + 2 * k + 2)};
+}
+
+TEST_F(ComputeTest, tableSpline_isNaturalAndSmoothAtEveryKnot)
+{
+    // Zig-zag points: second derivatives -30/7, 36/7, -30/7 at the inner knots.
+    const long double ys[] = {0, 1, 0, 1, 0};
+    const long double curvature[] = {0, -30.0L / 7, 36.0L / 7, -30.0L / 7, 0};
+    TFunction& f = Add(GraphKind::Table, "");
+    for (int k = 0; k < 5; ++k) f.Record.SetTablePoint(4 - k, k, ys[k]);  // entered backwards
+    f.Record.SetTableFlags(TableFlags::Make(TableSort::ByX, true, TableQuality::High));
+    ASSERT_TRUE(Compute(f));
+    int32_t m;
+    std::memcpy(&m, f.ValuesData() + kSplineCountOffset, 4);
+    ASSERT_EQ(m, 5);
+    for (int k = 0; k < 4; ++k) {
+        StoredCubic y = CubicOf(f, kSplineYAB, kSplineYCD, k), x = CubicOf(f, kSplineXAB, kSplineXCD, k);
+        for (int end = 0; end <= 1; ++end) {
+            const long double t = k + end;
+            EXPECT_NEAR(double(y.Value(t)), double(ys[k + end]), 1e-15) << k;
+            EXPECT_NEAR(double(y.Curvature(t)), double(curvature[k + end]), 1e-14) << k;
+            EXPECT_NEAR(double(x.Value(t)), double(t), 1e-15) << k;  // X(t) = t when sorted by X
+        }
+        if (k > 0) {
+            StoredCubic before = CubicOf(f, kSplineYAB, kSplineYCD, k - 1);
+            EXPECT_NEAR(double(before.Slope(k)), double(y.Slope(k)), 1e-14) << k;
+        }
+    }
+}
+
+TEST_F(ComputeTest, tableSpline_withoutSortingRunsAlongTheChordLength)
+{
+    TFunction& f = Add(GraphKind::Table, "");
+    f.Record.SetTablePoint(0, 0, 0);
+    f.Record.SetTablePoint(1, 3, 4);  // 5 from the first point
+    f.Record.SetTablePoint(2, 3, 0);  // 4 further
+    f.Record.SetTableFlags(TableFlags::Make(TableSort::None, true, TableQuality::Medium));
+    ASSERT_TRUE(Compute(f));
+    StoredCubic x0 = CubicOf(f, kSplineXAB, kSplineXCD, 0), y0 = CubicOf(f, kSplineYAB, kSplineYCD, 0);
+    StoredCubic x1 = CubicOf(f, kSplineXAB, kSplineXCD, 1), y1 = CubicOf(f, kSplineYAB, kSplineYCD, 1);
+    EXPECT_NEAR(double(x0.Value(0)), 0, 1e-15);
+    EXPECT_NEAR(double(y0.Value(5)), 4, 1e-15);
+    EXPECT_NEAR(double(x1.Value(5)), 3, 1e-15);
+    EXPECT_NEAR(double(x1.Value(9)), 3, 1e-15);
+    EXPECT_NEAR(double(y1.Value(9)), 0, 1e-15);
+}
+
 TEST_F(ComputeTest, table_withTwoPointsStoresNoSpline)
 {
     TFunction& f = Add(GraphKind::Table, "");

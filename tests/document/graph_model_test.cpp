@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "document/effective_params.h"
 #include "document/graph_model.h"
@@ -80,6 +81,41 @@ TEST(GraphModel, insertGraph_keepsListOrder)
     EXPECT_EQ(doc.IndexOf(doc.Graph(2)), 2);
     doc.ClearGraphs();
     EXPECT_EQ(doc.GraphCount(), 0);
+}
+
+TEST(GraphModel, newGraphColor_isTheLeastUsedWithTheDefaultWinningTies)
+{
+    struct Row {
+        std::vector<int> colors;
+        int background;
+        int defaultColor;
+        int expected;
+    };
+    std::vector<int> eachOnce;
+    for (int c = 1; c <= 15; ++c) eachOnce.push_back(c);
+    std::vector<int> eachOnceAndZero = eachOnce;
+    eachOnceAndZero.push_back(0);
+    for (const Row& row : {
+             Row{{1, 1, 2, 3}, 15, 2, 4},  // the first colour no graph uses
+             Row{eachOnce, 15, 2, 0},      // 0 comes after 15
+             Row{{}, 15, 2, 2},            // the default wins the tie of all unused colours
+             Row{{}, 1, 1, 2},             // the background is never chosen
+             Row{{2}, 15, 2, 1},           // the default is used more than 1
+             Row{eachOnceAndZero, 15, 2, 2},
+             Row{eachOnceAndZero, 15, 15, 1},
+             Row{{17}, 15, 1, 2},  // a foreign colour byte counts as its index modulo 16
+         }) {
+        DocumentOptions d = DefaultDocumentOptions();
+        d.BackColor = static_cast<uint8_t>(row.background);
+        d.DefaultStyle.Color = static_cast<uint8_t>(row.defaultColor);
+        TGraphicsManager doc(DefaultViewSettings(), d);
+        for (int c : row.colors) {
+            GraphRecord r = Record(GraphKind::YFromX, "X");
+            r.Color = static_cast<uint8_t>(c);
+            doc.AddGraph(r);
+        }
+        EXPECT_EQ(ChooseNewGraphColor(doc, d), row.expected) << row.colors.size() << " graphs";
+    }
 }
 
 TEST(GraphModel, valueViews_addressTheSameBlock)
