@@ -156,6 +156,8 @@ std::string DocumentFileBytes(const TGraphicsManager& document)
     std::memcpy(p, &document.Options, sizeof(DocumentOptions));
     p += kFileRecordSize;
     std::memcpy(p, &document.View, sizeof(ViewSettings));
+    // Readers tell this record from a graph record by its first byte alone.
+    p[0] = static_cast<char>(kViewSettingsMarker);
     p += kFileRecordSize;
     for (const auto& graph : document.Graphs) {
         std::memcpy(p, &graph->Record, sizeof(GraphRecord));

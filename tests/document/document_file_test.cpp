@@ -99,6 +99,24 @@ TEST_F(DocumentFileTest, thirtyGraphs_roundTripByteForByte)
     EXPECT_EQ(DocumentFileBytes(*loaded), written);
 }
 
+TEST_F(DocumentFileTest, viewSettingsWithoutMarker_areStillWrittenAsTheViewRecord)
+{
+    // Program-wide view settings from a damaged options file may lack the
+    // marker; the saved document must open again with its titles.
+    ViewSettings view = DefaultViewSettings();
+    view.Marker = 0;
+    view.TopTitle.Assign("Kept");
+    TGraphicsManager doc(view, DefaultDocumentOptions());
+    doc.AddGraph(Graph(GraphKind::YFromX, "X"));
+    ASSERT_TRUE(WriteDocument(doc, Path("marker.vgr")));
+    EXPECT_EQ(uint8_t(ReadAll(Path("marker.vgr"))[kFileRecordSize]), kViewSettingsMarker);
+    std::string message;
+    auto loaded = OpenDocument(Path("marker.vgr"), DefaultViewSettings(), DefaultDocumentOptions(), message);
+    ASSERT_TRUE(loaded) << message;
+    EXPECT_EQ(loaded->GraphCount(), 1);
+    EXPECT_EQ(loaded->View.TopTitle.Str(), "Kept");
+}
+
 TEST_F(DocumentFileTest, recordsBeyondTheThirtiethGraph_areNotRead)
 {
     std::string bytes = Options() + View();
