@@ -21,7 +21,7 @@ out="$root/data/examples"
   --add XFromY "SIN(Y)*4"
 "$cli" new "$out/curves.vgr" \
   --add Polar "A" \
-  --add Param "6COS(3T);6SIN(5T)"
+  --add Param "6COS(0.3PI*T);6SIN(0.5PI*T)"
 "$cli" new "$out/equations.vgr" \
   --add Equation "X^2+Y^2-25" \
   --add Equation "Y-SIN(X)*X" --relation ">0" \
