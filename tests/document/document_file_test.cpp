@@ -5,12 +5,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <string>
 
 #include <sys/resource.h>
 
 #include "document/document_file.h"
 #include "document/graph_model.h"
+#include "document/record_validity.h"
 
 namespace vg {
 namespace {
@@ -181,6 +183,98 @@ TEST_F(DocumentFileTest, brokenRecords_areRefusedAsIncorrectFormat)
         std::string message;
         EXPECT_FALSE(OpenDocument(Path("bad.vgr"), DefaultViewSettings(), DefaultDocumentOptions(), message));
         EXPECT_EQ(message, "Incorrect format of the file") << row.name;
+    }
+}
+
+TEST(RecordValidity, documentOptions_acceptTheEdgesOfEveryRangeAndNothingBeyond)
+{
+    using Change = void (*)(DocumentOptions&);
+    struct Row {
+        const char* name;
+        Change change;
+        bool valid;
+    };
+    const Row rows[] = {
+        {"MinX -1e100", [](DocumentOptions& d) { d.MinX = -1e100L; }, true},
+        {"MinX -2e100", [](DocumentOptions& d) { d.MinX = -2e100L; }, false},
+        {"MinX NaN", [](DocumentOptions& d) { d.MinX = std::numeric_limits<long double>::quiet_NaN(); }, false},
+        {"MaxX +inf", [](DocumentOptions& d) { d.MaxX = kUndefined; }, false},
+        {"MinX = MaxX", [](DocumentOptions& d) { d.MinX = 10.0L; }, false},
+        {"MinY > MaxY", [](DocumentOptions& d) { d.MinY = 11.0L; }, false},
+        {"CoeffX -1e50", [](DocumentOptions& d) { d.CoeffX = -1e50L; }, true},
+        {"CoeffY 2e50", [](DocumentOptions& d) { d.CoeffY = 2e50L; }, false},
+        {"LogBaseX 1", [](DocumentOptions& d) { d.LogBaseX = 1.0L; }, false},
+        {"LogBaseY 1000", [](DocumentOptions& d) { d.LogBaseY = 1000.0L; }, true},
+        {"LogBaseY 1000.5", [](DocumentOptions& d) { d.LogBaseY = 1000.5L; }, false},
+        {"LogX up to 10^100", [](DocumentOptions& d) { d.LogX = 1; d.MaxX = 100.0L; }, true},
+        {"LogX beyond 10^100", [](DocumentOptions& d) { d.LogX = 1; d.MaxX = 101.0L; }, false},
+        {"MaxX 101 without LogX", [](DocumentOptions& d) { d.MaxX = 101.0L; }, true},
+        {"LogY beyond 10^100", [](DocumentOptions& d) { d.LogY = 1; d.LogBaseY = 1000.0L; d.MaxY = 34.0L; }, false},
+        {"Steps 0", [](DocumentOptions& d) { d.Steps = 0; }, false},
+        {"Steps 20000", [](DocumentOptions& d) { d.Steps = 20000; }, true},
+        {"Steps 20001", [](DocumentOptions& d) { d.Steps = 20001; }, false},
+        {"MaxGap 1000001", [](DocumentOptions& d) { d.MaxGap = 1000001; }, false},
+        {"HorStep 0", [](DocumentOptions& d) { d.HorStep = 0.0L; }, false},
+        {"RadialStep 2e100", [](DocumentOptions& d) { d.RadialStep = 2e100L; }, false},
+        {"LabelsYStep -1e100", [](DocumentOptions& d) { d.LabelsYStep = -1e100L; }, true},
+        {"AngularStep -2", [](DocumentOptions& d) { d.AngularStep = -2.0L; }, true},
+        {"AngularStep 2.5", [](DocumentOptions& d) { d.AngularStep = 2.5L; }, false},
+        {"LabelsXFont size 0", [](DocumentOptions& d) { d.LabelsXFont.Size = 0; }, false},
+        {"AxisXNameFont size 0", [](DocumentOptions& d) { d.AxisXNameFont.Size = 0; }, false},
+        {"AxisYNameFont size 0", [](DocumentOptions& d) { d.AxisYNameFont.Size = 0; }, true},
+        {"default Polar Min = Max", [](DocumentOptions& d) { d.DefaultPolar.Max = -1.0L; }, false},
+        {"default Equation StepsX 5", [](DocumentOptions& d) { d.DefaultEquation.StepsX = 5; }, false},
+        {"default DifField LineLength 3", [](DocumentOptions& d) { d.DefaultDifField.LineLength = 3; }, false},
+        {"default Integral Steps 0", [](DocumentOptions& d) { d.DefaultIntegral.Steps = 0; }, false},
+    };
+    for (const Row& row : rows) {
+        DocumentOptions d = DefaultDocumentOptions();
+        row.change(d);
+        EXPECT_EQ(IsValidDocumentOptions(d), row.valid) << row.name;
+    }
+}
+
+TEST(RecordValidity, graphRecords_followTheRulesOfTheirKind)
+{
+    struct Row {
+        const char* name;
+        GraphKind kind;
+        void (*change)(GraphRecord&);
+        bool valid;
+    };
+    const Row rows[] = {
+        {"own interval unused but empty", GraphKind::YFromX, [](GraphRecord& g) { g.Line.Min = 10.0L; }, false},
+        {"XFromY formula of Y", GraphKind::XFromY, [](GraphRecord& g) { g.Formula.Assign("Y^2"); }, true},
+        {"XFromY formula of X", GraphKind::XFromY, [](GraphRecord& g) { g.Formula.Assign("X^2"); }, false},
+        {"Param steps at 536", GraphKind::Param, [](GraphRecord& g) { g.Param.Line.Steps = 20001; }, false},
+        {"Param Y(t) unbalanced", GraphKind::Param, [](GraphRecord& g) { g.Param.Formula2.Assign("T)"); }, false},
+        {"Equation relation 3", GraphKind::Equation,
+         [](GraphRecord& g) { g.Equation.Relation = static_cast<EquationRelation>(3); }, false},
+        {"Equation StepsY 200", GraphKind::Equation, [](GraphRecord& g) { g.Equation.Params.StepsY = 200; }, true},
+        {"Equation MaxGap 0", GraphKind::Equation, [](GraphRecord& g) { g.Equation.Params.MaxGap = 0; }, false},
+        {"DifField direction 2", GraphKind::DifField,
+         [](GraphRecord& g) { g.DifField.Direction = static_cast<FieldDirection>(2); }, false},
+        {"DifField SeriesX 1", GraphKind::DifField, [](GraphRecord& g) { g.DifField.Params.SeriesX = 1; }, false},
+        {"DifField LineLength 100", GraphKind::DifField, [](GraphRecord& g) { g.DifField.Params.LineLength = 100; },
+         true},
+        {"DifField MinY 2e100", GraphKind::DifField, [](GraphRecord& g) { g.DifField.Params.MinY = -2e100L; }, false},
+        {"Table 1e100", GraphKind::Table, [](GraphRecord& g) { g.SetTablePoint(99, -1e100L, 1e100L); }, true},
+        {"Table -inf", GraphKind::Table, [](GraphRecord& g) { g.SetTablePoint(0, -kUndefined, 1); }, false},
+        {"kind 8", GraphKind::Table, [](GraphRecord& g) { g.Kind = static_cast<GraphKind>(8); }, false},
+    };
+    for (const Row& row : rows) {
+        DocumentOptions d = DefaultDocumentOptions();
+        GraphRecord g = NewGraphRecord(d);
+        ApplyKindDefaults(g, row.kind, d);
+        if (row.kind == GraphKind::Param) {
+            g.Formula.Assign("T");
+            g.Param.Formula2.Assign("T^2");
+        } else if (row.kind != GraphKind::Table) {
+            g.Formula.Assign(row.kind == GraphKind::Equation || row.kind == GraphKind::DifField ? "X*Y" : "");
+        }
+        EXPECT_TRUE(IsValidGraphRecord(g)) << row.name << " before the change";
+        row.change(g);
+        EXPECT_EQ(IsValidGraphRecord(g), row.valid) << row.name;
     }
 }
 
