@@ -187,6 +187,22 @@ TEST_F(MainFormTest, newDocument_takesTheSmallestFreeNonameNumber)
     EXPECT_FALSE(form.Children().back()->Document().Named);
 }
 
+TEST_F(MainFormTest, newDocuments_cascadeWhollyInsideTheFrame)
+{
+    TMainForm& form = StartForm();
+    for (int i = 0; i < 5; ++i) form.Item(CommandId::FileNew)->trigger();
+    Settle();
+    const QRect area(QPoint(0, 0), form.MdiArea()->viewport()->size());
+    QList<TMDIChild*> children = form.Children();
+    ASSERT_EQ(children.size(), 6);
+    for (int i = 0; i < children.size(); ++i) {
+        EXPECT_TRUE(area.contains(children[i]->geometry())) << i;
+        if (i > 0) {
+            EXPECT_NE(children[i]->pos(), children[i - 1]->pos()) << i;
+        }
+    }
+}
+
 TEST_F(MainFormTest, open_computesGraphsAndListsTheFileFirst)
 {
     const QString path = WriteSample("sample.vgr");
@@ -229,9 +245,11 @@ TEST_F(MainFormTest, open_examples_drawsEveryOne)
         EXPECT_EQ(child->windowTitle(), name);
         const TGraphicsManager& document = child->Document();
         EXPECT_GT(document.GraphCount(), 0) << name.toStdString();
-        for (int i = 0; i < document.GraphCount(); ++i)
-            if (!document.Graph(i).IsEmpty())
+        for (int i = 0; i < document.GraphCount(); ++i) {
+            if (!document.Graph(i).IsEmpty()) {
                 EXPECT_GT(document.Graph(i).ValuesSize, 0u) << name.toStdString() << " graph " << i + 1;
+            }
+        }
         EXPECT_FALSE(document.Modified);
     }
     EXPECT_EQ(form.Children().size(), examples.size() + 1);

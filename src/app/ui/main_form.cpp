@@ -17,6 +17,7 @@
 #include <QSessionManager>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -522,10 +523,24 @@ TMDIChild* TMainForm::CreateChild(const QString& caption, std::unique_ptr<TGraph
         // The window list is up to date only once the window has gone.
         QTimer::singleShot(0, this, [this] { UpdateMenuItems(); });
     });
-    child->resize(mdiArea_->size() * 3 / 4);
+    PlaceNewChild(child);
     child->show();
     mdiArea_->setActiveSubWindow(child);
     return child;
+}
+
+void TMainForm::PlaceNewChild(QMdiSubWindow* child)
+{
+    // New windows cascade from the top left corner, one title bar apart, so
+    // that every one lies wholly inside the frame.
+    const QSize area = mdiArea_->viewport()->size();
+    const QSize size = (area * 3 / 4).expandedTo(QSize(200, 150));
+    const int step = std::max(1, child->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, child));
+    const int room = std::min(area.width() - size.width(), area.height() - size.height());
+    const int places = std::max(1, room / step + 1);
+    const int place = (int(mdiArea_->subWindowList().size()) - 1) % places;
+    child->resize(size);
+    child->move(place * step, place * step);
 }
 
 void TMainForm::AutoMaximize()

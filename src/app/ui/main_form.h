@@ -103,6 +103,7 @@ private:
     void RebuildWindowMenu();
     void OnSubWindowActivated(QMdiSubWindow* window);
     void RebuildGraphsList();
+    void PlaceNewChild(QMdiSubWindow* child);
     void AutoMaximize();
     void OpenFirstDocument(const QStringList& documentArguments);
     void ApplyToolbarFlags();
