@@ -43,6 +43,20 @@ Extended TinyAsZero(Extended v) { return std::fabs(v) < kTiny ? 0 : v; }
 Extended Sine(Extended b) { return std::fabs(b) >= kTrigLimit ? 0 : std::sin(b); }
 Extended Cosine(Extended b) { return std::fabs(b) >= kTrigLimit ? 0 : std::cos(b); }
 
+// TAN and COT from one argument reduction: sincosl gives the same bits as
+// sinl and cosl called apart.
+Extended TangentOrCotangent(LexCode code, Extended b, EngineError& err)
+{
+    Extended s = 0, c = 0;
+    if (std::fabs(b) < kTrigLimit) sincosl(b, &s, &c);
+    const Extended divisor = code == lex::Tan ? c : s;
+    if (divisor == 0) {
+        err = kErrUndefined;
+        return 0;
+    }
+    return code == lex::Tan ? s / c : c / s;
+}
+
 // e^t within the exponent limit: 0 far below it, undefined (7) far above.
 Extended LimitedExp(Extended t, EngineError& err)
 {
@@ -53,13 +67,15 @@ Extended LimitedExp(Extended t, EngineError& err)
 }
 
 // Sums and differences that cancel to noise of an operand become exactly 0.
+// Testing the larger operand alone decides both operands' tests: the scaled
+// bound grows with the magnitude, and the larger one is not tiny whenever
+// either is not.
 inline Extended Cancel(Extended a, Extended b, Extended r)
 {
-    const Extended ar = std::fabs(r);
-    const Extended ab = std::fabs(b);
-    if (ab >= kTiny && ar < kCancellation * ab) return 0;
     const Extended aa = std::fabs(a);
-    if (aa >= kTiny && ar < kCancellation * aa) return 0;
+    const Extended ab = std::fabs(b);
+    const Extended larger = aa > ab ? aa : ab;
+    if (larger >= kTiny && std::fabs(r) < kCancellation * larger) return 0;
     return r;
 }
 
@@ -201,14 +217,8 @@ Extended ApplyUnary(LexCode code, Extended b, EngineError& err)
     }
     case lex::Ln: return b <= 0 ? Undefined(err, kErrUndefinedDomain) : std::log(b);
     case lex::Lg: return b <= 0 ? Undefined(err, kErrUndefinedDomain) : std::log(b) / kLn10;
-    case lex::Tan: {
-        const Extended c = Cosine(b);
-        return c == 0 ? Undefined(err, kErrUndefined) : Sine(b) / c;
-    }
-    case lex::Cot: {
-        const Extended s = Sine(b);
-        return s == 0 ? Undefined(err, kErrUndefined) : Cosine(b) / s;
-    }
+    case lex::Tan:
+    case lex::Cot: return TangentOrCotangent(code, b, err);
     case lex::Asin: return Asin(b, err);
     case lex::Acos: return Acos(b, err);
     case lex::Sinh:
@@ -295,6 +305,46 @@ Extended TCalculator::Calculate(const TStackList& postfix, EngineError& errorCod
     return Evaluate(postfix, errorCode, x, 0);
 }
 
+namespace {
+
+// One binary operation with the result limit: the commonest operations
+// inline, the rest through the table. False when the point has no value.
+inline bool Binary(LexCode c, Extended a, Extended b, Extended& r, EngineError& err)
+{
+    if (c == lex::Multiply) {
+        r = a * b;
+    } else if (c == lex::Plus) {
+        r = Cancel(a, b, a + b);
+    } else if (c == lex::Minus) {
+        r = Cancel(a, b, a - b);
+    } else if (c == lex::Power) {
+        r = Power(a, b, err);
+        if (err != kEngineOk) return false;
+    } else {
+        r = ApplyBinary(c, a, b, err);
+        if (err != kEngineOk) return false;
+    }
+    if (!(std::fabs(r) <= kResultLimit)) {
+        err = kErrUndefinedDomain;
+        return false;
+    }
+    return true;
+}
+
+// A list that is no postfix form of the size measured.
+Extended Malformed(EngineError& errorCode)
+{
+    errorCode = kErrUndefinedDomain;
+    return 0;
+}
+
+}  // namespace
+
+// The top of the value stack lives in a local (an x87 register) and only the
+// values below it go to Stack; an operand directly followed by a binary
+// operator is combined with the top at once, so the commonest shapes ("2X",
+// "X+1", "a*X^2") never touch memory. Every value is the same 80-bit value
+// the plain walk would store, so results are identical bit for bit.
 Extended TCalculator::Evaluate(const TStackList& postfix, EngineError& errorCode, Extended x,
                                Extended y) noexcept
 {
@@ -308,48 +358,67 @@ Extended TCalculator::Evaluate(const TStackList& postfix, EngineError& errorCode
     const bool xFinite = std::fabs(x) <= kMax;
     const bool yFinite = std::fabs(y) <= kMax;
 
-    Extended* top = Stack.get() - 1;
+    // Stack[0] receives the empty top at the first push; Stack[1..n-1] hold
+    // the values below the top when n values are on the stack. The bounds
+    // are checked anyway: a list changed in place after sizing (same object,
+    // same length) must not write past the array.
+    Extended* const base = Stack.get();
+    Extended* const full = base + MaxDepth;
+    Extended* below = base;  // base + n
+    Extended top = 0;
+    EngineError err = kEngineOk;
     const Lexeme* items = postfix.Data();
     for (std::size_t i = postfix.Count(); i-- > 0;) {
         const LexCode c = items[i].Code;
-        Extended r;
+        Extended operand;
         if (c == lex::Number) {
-            *++top = items[i].Value;
-            continue;
+            operand = items[i].Value;
         } else if (c == lex::Var1 || c == lex::Var2) {
             if (!(c == lex::Var1 ? xFinite : yFinite)) {
                 errorCode = kErrUndefinedDomain;
                 return 0;
             }
-            *++top = c == lex::Var1 ? x : y;
-            continue;
+            operand = c == lex::Var1 ? x : y;
         } else if (IsBinaryOperator(c)) {
-            const Extended b = *top--;
-            const Extended a = *top;
-            // The commonest operations inline; the rest through the tables.
-            if (c == lex::Multiply) {
-                r = a * b;
-            } else if (c == lex::Plus) {
-                r = Cancel(a, b, a + b);
-            } else if (c == lex::Minus) {
-                r = Cancel(a, b, a - b);
-            } else {
-                r = ApplyBinary(c, a, b, errorCode);
+            if (below - base < 2) return Malformed(errorCode);
+            if (!Binary(c, *--below, top, top, err)) {
+                errorCode = err;
+                return 0;
             }
-        } else if (c == lex::Negate) {
-            *top = -*top;
             continue;
         } else {
-            r = ApplyUnary(c, *top, errorCode);
+            if (below == base) return Malformed(errorCode);
+            if (c == lex::Negate) {
+                top = -top;
+                continue;
+            }
+            const Extended r = ApplyUnary(c, top, err);
+            if (err != kEngineOk) {
+                errorCode = err;
+                return 0;
+            }
+            if (!(std::fabs(r) <= kResultLimit)) {
+                errorCode = kErrUndefinedDomain;
+                return 0;
+            }
+            top = r;
+            continue;
         }
-        if (errorCode != kEngineOk) return 0;
-        if (!(std::fabs(r) <= kResultLimit)) {
-            errorCode = kErrUndefinedDomain;
-            return 0;
+        // An operand: fold it into the top when a binary operator follows.
+        if (i > 0 && IsBinaryOperator(items[i - 1].Code) && below != base) {
+            --i;
+            if (!Binary(items[i].Code, top, operand, top, err)) {
+                errorCode = err;
+                return 0;
+            }
+            continue;
         }
-        *top = r;
+        if (below == full) return Malformed(errorCode);
+        *below++ = top;
+        top = operand;
     }
-    return NearZero(*top);
+    if (below - base != 1) return Malformed(errorCode);
+    return NearZero(top);
 }
 
 }  // namespace vg

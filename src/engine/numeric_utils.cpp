@@ -120,7 +120,7 @@ int DecimalExponentEstimate(int binaryExponent)
 // n * 10^k correctly rounded, for an integer 1e11 <= n <= 1e12 and |k| beyond
 // the exact powers. False when the result lies too close to a rounding
 // midpoint to be sure.
-bool ScaleIntegerExactly(Extended n, int k, Extended& result)
+[[gnu::noinline]] bool ScaleIntegerExactly(Extended n, int k, Extended& result)
 {
     const DoubleExtended& p10 = Powers().Get(k);
     Extended p, e;
@@ -148,7 +148,7 @@ int CompareSum(Extended hi, Extended lo, Extended target, Extended& distance)
 // conversion does) when the plain product lies too close to a half. The
 // product is formed without rounding error where the power is exact; with a
 // tabled power a result within the remaining doubt is left undecided.
-bool RoundNearTie(Extended ax, int k, Extended& n)
+[[gnu::noinline, gnu::cold]] bool RoundNearTie(Extended ax, int k, Extended& n)
 {
     constexpr Extended kNearestIntegerShift = 0x1.8p63L;
     Extended hi, lo;

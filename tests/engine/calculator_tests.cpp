@@ -129,6 +129,22 @@ TEST(Calculator, reportsCode8_whenListIsNoPostfixForm)
     }
 }
 
+// The calculator recognises its own list by identity and length; a list
+// refilled in place with a deeper form of the same length must not make it
+// write past the value stack it sized.
+TEST(Calculator, staysInsideItsStack_whenListIsRefilledWithDeeperForm)
+{
+    TStackList postfix;
+    ASSERT_EQ(CompileFormula("X+1+2+3", "X", "", postfix), 0);
+    TCalculator c(postfix);
+    ASSERT_EQ(c.MaxDepth, 2);
+    ASSERT_EQ(CompileFormula("X+(1+(2+3))", "X", "", postfix), 0);
+    ASSERT_EQ(postfix.Count(), 7u);
+    EngineError error = 0;
+    c.Calculate(postfix, error, 1);
+    EXPECT_EQ(error, 8);
+}
+
 TEST(Calculator, allocatesNothing_whileCalculating)
 {
     TStackList postfix;
