@@ -61,9 +61,10 @@ public:
 
     void ChooseFile(const QString& path)
     {
-        answers_.push_back([path](QWidget* modal) {
+        answers_.push_back([this, path](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             ASSERT_NE(dialog, nullptr) << modal->metaObject()->className();
+            filters_ = dialog->nameFilters();
             if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) edit->setText(path);
             else dialog->selectFile(path);
             QMetaObject::invokeMethod(dialog, "accept");
@@ -80,6 +81,8 @@ public:
     }
 
     const QStringList& Texts() const { return texts_; }
+    // The filters of the last file dialog answered.
+    const QStringList& Filters() const { return filters_; }
     int Pending() const { return int(answers_.size()); }
 
 private:
@@ -104,6 +107,7 @@ private:
     QTimer timer_;
     std::vector<Answer> answers_;
     QStringList texts_;
+    QStringList filters_;
     QPointer<QWidget> last_;
 };
 
@@ -284,6 +288,17 @@ TEST_F(MainFormTest, open_commandLineFileThatFails_leavesNoDocumentAndMenusAlive
     EXPECT_FALSE(form.Item(CommandId::FileSave)->isEnabled());
 }
 
+TEST_F(MainFormTest, openCommand_offersDocumentFiltersAndOpensTheChosenFile)
+{
+    const QString path = WriteSample("chosen.vgr");
+    TMainForm& form = StartForm();
+    ModalAnswers answers;
+    answers.ChooseFile(path);
+    form.Item(CommandId::FileOpen)->trigger();
+    EXPECT_EQ(answers.Filters(), (QStringList{"Files of graphs (*.vgr)", "All files (*)"}));
+    EXPECT_EQ(Captions(), (QStringList{"Noname1.vgr", "chosen.vgr"}));
+}
+
 TEST_F(MainFormTest, saveAs_writesTheDocumentBytesAndRenamesTheWindow)
 {
     TMainForm& form = StartForm({WriteSample("sample.vgr")});
@@ -293,6 +308,7 @@ TEST_F(MainFormTest, saveAs_writesTheDocumentBytesAndRenamesTheWindow)
     ModalAnswers answers;
     answers.ChooseFile(target);
     form.Item(CommandId::FileSaveAs)->trigger();
+    EXPECT_EQ(answers.Filters(), (QStringList{"Files of graphs (*.vgr)", "All files (*)"}));
     QFile saved(target);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const std::string expected = DocumentFileBytes(child->Document());

@@ -53,11 +53,6 @@ QIcon CommandIcon(const char* name)
 
 QString En(const char* english) { return QString::fromUtf8(english); }
 
-QString DocumentFilter()
-{
-    return Tr("Files of graphs (*.vgr)") + " (*.vgr);;" + Tr("All files (*.*)") + " (*)";
-}
-
 }  // namespace
 
 TMainForm::TMainForm(QWidget* parent)
@@ -552,7 +547,7 @@ void TMainForm::AutoMaximize()
 
 void TMainForm::FileOpenClick()
 {
-    const QString name = QFileDialog::getOpenFileName(this, Tr("Open"), QString(), DocumentFilter());
+    const QString name = QFileDialog::getOpenFileName(this, Tr("Open"), QString(), DocumentFileFilter());
     if (!name.isEmpty()) OpenDocument(name);
 }
 

@@ -114,7 +114,7 @@ bool TMDIChild::SaveAs()
 {
     QFileDialog dialog(mainForm_, Tr("Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({Tr("Files of graphs (*.vgr)") + " (*.vgr)", Tr("All files (*.*)") + " (*)"});
+    dialog.setNameFilter(DocumentFileFilter());
     dialog.setDefaultSuffix("vgr");
     dialog.setFileMode(QFileDialog::AnyFile);
     const QFileInfo current(FileName());

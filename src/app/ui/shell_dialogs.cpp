@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "app/file_filter.h"
 #include "app/message_dialog_model.h"
 #include "app/translator.h"
 
@@ -24,6 +25,12 @@ SaveAnswer AskSaveChanges(QWidget*, const QString& caption)
     case mrNo: return SaveAnswer::No;
     default: return SaveAnswer::Cancel;
     }
+}
+
+QString DocumentFileFilter()
+{
+    const std::string filter = "Files of graphs (*.vgr)|*.vgr|All files (*.*)|*.*";
+    return QString::fromStdString(ToQtFileFilter(TranslateFileFilter(filter)));
 }
 
 QString ProgramDataDir()

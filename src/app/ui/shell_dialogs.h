@@ -20,6 +20,9 @@ enum class SaveAnswer { Yes, No, Cancel };
 // "Save changes to %s?" with Yes, No and Cancel.
 SaveAnswer AskSaveChanges(QWidget* parent, const QString& caption);
 
+// The translated filter of the document open and save dialogs in Qt's form.
+QString DocumentFileFilter();
+
 // The folder of the program's read-only data (help, examples, icons):
 // <prefix>/share/vgraph for an installed program, data/ of the source tree
 // when run from the build tree.
