@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+#include <QSvgRenderer>
 
 #include "document/draw_styles.h"
 #include "platform/qt/qt_canvas.h"
@@ -85,6 +89,80 @@ TEST(QtCanvas, hatchBrushes_leaveGapsAndPatternsDiffer)
         EXPECT_LT(counts[style], 32 * 32 / 2) << style;
     }
     EXPECT_GT(counts[3], counts[5]);  // cross hatch has both directions
+}
+
+// Draws on an SVG picture and shows it again as pixels.
+template <typename Draw>
+QImage DrawnThroughSvg(int w, int h, Draw draw)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(QSize(w, h));
+        generator.setViewBox(QRect(0, 0, w, h));
+        generator.setResolution(96);
+        QtCanvas canvas(generator);
+        draw(canvas);
+    }
+    QSvgRenderer renderer(buffer.data());
+    QImage image = WhiteImage(w, h);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+// Pixels not white outside the rectangle (with slack for the smoothing and
+// line caps of the renderer).
+int InkOutside(const QImage& image, const QRect& keep)
+{
+    const QRect slack = keep.adjusted(-2, -2, 2, 2);
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += !slack.contains(x, y) && (image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+    return n;
+}
+
+TEST(QtCanvas, svgPicture_keepsClippedLinesEllipsesAndHatchingInside)
+{
+    struct Row {
+        const char* what;
+        void (*draw)(Canvas&);
+        QRect keep;
+    };
+    const Row rows[] = {
+        {"ellipse", [](Canvas& c) {
+             c.SetClipRect({20, 20, 60, 60});
+             c.SetPen(0, 2);
+             c.SetBrush(0, BrushStyle::Clear);
+             c.Ellipse({30, 30, 111, 111});
+         }, QRect(20, 20, 40, 40)},
+        {"filled ellipse", [](Canvas& c) {
+             c.SetClipRect({20, 20, 60, 60});
+             c.SetPen(0, 1);
+             c.SetBrush(0x0000FF, BrushStyle::Solid);
+             c.Ellipse({30, 30, 111, 111});
+         }, QRect(20, 20, 40, 40)},
+        {"line", [](Canvas& c) {
+             c.SetClipRect({20, 20, 60, 60});
+             c.SetPen(0, 1);
+             c.Line(0, 0, 99, 99);
+         }, QRect(20, 20, 40, 40)},
+        {"hatching", [](Canvas& c) {
+             for (int style = 1; style < 7; ++style) {
+                 c.SetBrush(0, static_cast<BrushStyle>(style));
+                 c.FillRect({10 + 10 * style, 30, 17 + 10 * style, 50});
+             }
+         }, QRect(20, 30, 57, 20)},
+    };
+    for (const Row& r : rows) {
+        QImage image = DrawnThroughSvg(100, 100, [&](QtCanvas& c) { r.draw(c); });
+        EXPECT_GT(CountColour(image, qRgb(255, 255, 255)), 0) << r.what;
+        EXPECT_LT(CountColour(image, qRgb(255, 255, 255)), 100 * 100) << r.what << ": nothing drawn";
+        EXPECT_EQ(InkOutside(image, r.keep), 0) << r.what;
+    }
 }
 
 TEST(QtCanvas, textIsDrawnUnsmoothedInTheFontColour)

@@ -1,7 +1,12 @@
 #include "platform/qt/qt_canvas.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
+#include <QPainterPath>
 #include <QPolygon>
+
+#include <algorithm>
+#include <cmath>
 
 namespace vg {
 
@@ -14,6 +19,7 @@ QtCanvas::~QtCanvas() { End(); }
 void QtCanvas::Begin()
 {
     painter_.begin(device_);
+    cutsItself_ = painter_.paintEngine() != nullptr && painter_.paintEngine()->type() == QPaintEngine::SVG;
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
     painter_.setBackgroundMode(Qt::TransparentMode);
@@ -91,8 +97,48 @@ QString QtCanvas::ShownText(const std::string& text) const
     return QString::fromUtf8(symbolFont_ ? SymbolFontToUnicode(text).c_str() : text.c_str());
 }
 
+namespace {
+
+// Liang-Barsky: the part of the segment inside the rectangle (edges
+// included); false when nothing of it is.
+bool ClipSegment(QPointF& a, QPointF& b, const QRectF& r)
+{
+    const qreal dx = b.x() - a.x(), dy = b.y() - a.y();
+    const qreal p[4] = {-dx, dx, -dy, dy};
+    const qreal q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    qreal t0 = 0, t1 = 1;
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const qreal t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const QPointF start = a;
+    a = start + QPointF(dx, dy) * t0;
+    b = start + QPointF(dx, dy) * t1;
+    return true;
+}
+
+}  // namespace
+
+QRectF QtCanvas::ClipArea() const
+{
+    return QRectF(clip_.left, clip_.top, clip_.Width() - 1, clip_.Height() - 1);
+}
+
 void QtCanvas::DoLine(int x1, int y1, int x2, int y2)
 {
+    if (cutsItself_ && clipped_) {
+        QPointF a(x1, y1), b(x2, y2);
+        if (ClipSegment(a, b, ClipArea())) painter_.drawLine(a, b);
+        return;
+    }
     if (x1 == x2 && y1 == y2)
         painter_.drawPoint(x1, y1);
     else
@@ -134,34 +180,83 @@ void QtCanvas::HatchRect(const CanvasRect& r)
 {
     if (brushStyle_ == BrushStyle::Clear) return;
     const int kSpacing = 8;
+    // Cut by hand: the SVG generator keeps no clipping.
+    QRectF area(r.left, r.top, r.Width(), r.Height());
+    if (clipped_) area = area.intersected(ClipArea());
+    if (area.isEmpty()) return;
     painter_.save();
-    painter_.setClipRect(QRect(r.left, r.top, r.Width(), r.Height()), Qt::IntersectClip);
     QPen pen(brushColor_, 0);
     painter_.setPen(pen);
+    auto drawCut = [&](qreal xa, qreal ya, qreal xb, qreal yb) {
+        QPointF a(xa, ya), b(xb, yb);
+        if (ClipSegment(a, b, area)) painter_.drawLine(a, b);
+    };
     auto firstAtOrBelow = [&](int v) { return v - ((v % kSpacing) + kSpacing) % kSpacing; };
     const bool horizontal = brushStyle_ == BrushStyle::Horizontal || brushStyle_ == BrushStyle::Cross;
     const bool vertical = brushStyle_ == BrushStyle::Vertical || brushStyle_ == BrushStyle::Cross;
     const bool rising = brushStyle_ == BrushStyle::BDiagonal || brushStyle_ == BrushStyle::DiagCross;
     const bool falling = brushStyle_ == BrushStyle::FDiagonal || brushStyle_ == BrushStyle::DiagCross;
     if (horizontal)
-        for (int y = firstAtOrBelow(r.top); y < r.bottom; y += kSpacing)
-            painter_.drawLine(r.left, y, r.right, y);
+        for (int y = firstAtOrBelow(r.top); y < r.bottom; y += kSpacing) drawCut(r.left, y, r.right, y);
     if (vertical)
-        for (int x = firstAtOrBelow(r.left); x < r.right; x += kSpacing)
-            painter_.drawLine(x, r.top, x, r.bottom);
+        for (int x = firstAtOrBelow(r.left); x < r.right; x += kSpacing) drawCut(x, r.top, x, r.bottom);
     const int span = r.Width() + r.Height();
     if (rising)  // x + y constant
         for (int c = firstAtOrBelow(r.left + r.top); c <= r.right + r.bottom; c += kSpacing)
-            painter_.drawLine(c - r.top, r.top, c - r.top - span, r.top + span);
+            drawCut(c - r.top, r.top, c - r.top - span, r.top + span);
     if (falling)  // x - y constant
         for (int c = firstAtOrBelow(r.left - r.bottom); c <= r.right - r.top; c += kSpacing)
-            painter_.drawLine(c + r.top, r.top, c + r.top + span, r.top + span);
+            drawCut(c + r.top, r.top, c + r.top + span, r.top + span);
     painter_.restore();
 }
 
 void QtCanvas::DoEllipse(const CanvasRect& rect)
 {
-    painter_.drawEllipse(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+    const QRect box(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1);
+    if (cutsItself_ && clipped_ && !ClipArea().contains(QRectF(box))) {
+        DrawEllipseInClip(rect);
+        return;
+    }
+    painter_.drawEllipse(box);
+}
+
+// The parts of an ellipse inside the clip rectangle: the filling as the
+// intersection of the two areas, the outline as a fine polyline cut at the
+// rectangle.
+void QtCanvas::DrawEllipseInClip(const CanvasRect& rect)
+{
+    const QRectF area = ClipArea();
+    const QRectF box(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1);
+    if (!area.intersects(box.adjusted(-1, -1, 1, 1))) return;
+    if (brushStyle_ != BrushStyle::Clear) {
+        QPainterPath ellipse, clip;
+        ellipse.addEllipse(box);
+        clip.addRect(area);
+        painter_.fillPath(ellipse.intersected(clip), painter_.brush());
+    }
+    if (painter_.pen().style() == Qt::NoPen) return;
+    const QPointF centre = box.center();
+    const qreal rx = box.width() / 2, ry = box.height() / 2;
+    // Chords stay within a quarter pixel of the curve.
+    const int n = std::clamp(static_cast<int>(std::ceil(5 * std::sqrt(std::max({rx, ry, qreal(1)})))), 32, 20000);
+    const qreal kTwoPi = 6.283185307179586;
+    QPolygonF run;
+    QPointF previous = centre + QPointF(rx, 0);
+    for (int k = 1; k <= n; ++k) {
+        const qreal t = kTwoPi * k / n;
+        const QPointF next = centre + QPointF(rx * std::cos(t), -ry * std::sin(t));
+        QPointF a = previous, b = next;
+        if (ClipSegment(a, b, area)) {
+            if (run.isEmpty() || run.last() != a) {
+                if (run.size() >= 2) painter_.drawPolyline(run);
+                run.clear();
+                run << a;
+            }
+            run << b;
+        }
+        previous = next;
+    }
+    if (run.size() >= 2) painter_.drawPolyline(run);
 }
 
 void QtCanvas::DoSetPixel(int x, int y, ColorValue color)
@@ -176,6 +271,7 @@ void QtCanvas::DoSetPixel(int x, int y, ColorValue color)
             qRgb(RedOf(color), GreenOf(color), BlueOf(color));
         return;
     }
+    if (cutsItself_ && clipped_ && !ClipArea().contains(QPointF(x, y))) return;
     QPen saved = painter_.pen();
     painter_.setPen(QPen(ToQColor(color), 1));
     painter_.drawPoint(x, y);

@@ -53,6 +53,9 @@ private:
     void Begin();
     QString ShownText(const std::string& text) const;
     void HatchRect(const CanvasRect& rect);
+    // The clip rectangle as the pixel centres it keeps.
+    QRectF ClipArea() const;
+    void DrawEllipseInClip(const CanvasRect& rect);
 
     QPaintDevice* device_;
     QImage* image_ = nullptr;
@@ -64,6 +67,8 @@ private:
     QColor brushColor_;
     bool clipped_ = false;
     CanvasRect clip_{};
+    // The SVG generator keeps no clipping: lines and ellipses are cut here.
+    bool cutsItself_ = false;
 };
 
 }  // namespace vg
