@@ -103,6 +103,27 @@ TEST(TBitmapPropsForm, existingFile_answeredNo_keepsTheDialogOpen)
     EXPECT_EQ(test::ReadFileBytes(name), std::vector<uint8_t>{1});
 }
 
+TEST(TBitmapPropsForm, nameWithoutExtension_asksAboutTheFileThatWouldBeWritten)
+{
+    std::string dir = test::TempFolder("dialog-ext");
+    const struct {
+        bool gif;
+        const char* existing;
+    } rows[] = {{false, "/plot.bmp"}, {true, "/plot.gif"}};
+    for (const auto& r : rows) {
+        test::WriteFileBytes(dir + r.existing, {1});
+        Answers answers;
+        TBitmapPropsForm form(TBitmapPropsForm::Mode::SaveAsPicture, nullptr, answers.Hooks());
+        form.show();
+        form.SetFileName(dir + "/plot");
+        if (r.gif) form.SecondFormatRadioButton->click();
+        form.OKButtonClick();
+        ASSERT_EQ(answers.questions.size(), 1u) << r.existing;
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_EQ(form.FileName(), dir + r.existing);
+    }
+}
+
 TEST(TBitmapPropsForm, choosingAFormat_changesTheExtension)
 {
     TBitmapPropsForm form(TBitmapPropsForm::Mode::SaveAsPicture);

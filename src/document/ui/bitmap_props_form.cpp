@@ -183,6 +183,9 @@ void TBitmapPropsForm::OKButtonClick()
             FileNameEdit->setFocus();
             return;
         }
+        // The question must be about the file that will be written.
+        if (PictureFormatOfFile(FileName()) == PictureFileFormat::Unknown)
+            FileNameEdit->setText(QString::fromStdString(WithPictureExtension(FileName(), GifChosen())));
         if (QFileInfo::exists(QString::fromStdString(FileName())) &&
             !hooks_.YesNo(this, hooks_.Translate("File already exists. Overwrite it?")))
             return;
