@@ -145,8 +145,9 @@ void DrawPointMark(Canvas& canvas, int x, int y, int style, int size, ColorValue
         return;
     }
     const int h = size / 2;
+    style = ClampPointStyle(style);
     canvas.SetPen(color, 1, PenStyle::Solid);
-    switch (ClampPointStyle(style)) {
+    switch (style) {
     case 0:
         canvas.Line(x - h, y - h, x + h, y + h);
         canvas.Line(x - h, y + h, x + h, y - h);

@@ -120,10 +120,11 @@ TEST(DrawPointMark, shapesCoverTheirSquare)
         DrawPointMark(canvas, 4, 4, r.style, 5, 0);
         EXPECT_EQ(canvas.Count(0), r.pixels) << "style " << r.style;
     }
-    for (int style : {6, 7}) {
+    // A style beyond the table is drawn as its last entry, filled.
+    for (int style : {6, 7, 15}) {
         RecordingCanvas canvas(15, 15);
         DrawPointMark(canvas, 7, 7, style, 11, 0);
-        EXPECT_EQ(canvas.At(7, 7) == 0, style == 7);
+        EXPECT_EQ(canvas.At(7, 7) == 0, style != 6) << "style " << style;
         EXPECT_EQ(canvas.At(7, 2), 0u);
     }
 }
