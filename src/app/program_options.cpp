@@ -46,8 +46,9 @@ void ReadResearch(TProgramOptions& o, const ProfileFile& f)
     }
     o.FindZeroes = f.ReadBool("Research", "FindZeroes", true);
     o.FindExtremums = f.ReadBool("Research", "FindExtremums", true);
-    const int digits = std::abs(f.ReadInteger("Research", "DigitsNum", 2));
-    o.DigitsNum = static_cast<std::uint8_t>(digits > 5 || digits < 0 ? 2 : digits);
+    // Widened first: the magnitude of the smallest int does not fit an int.
+    const long long digits = std::llabs(static_cast<long long>(f.ReadInteger("Research", "DigitsNum", 2)));
+    o.DigitsNum = static_cast<std::uint8_t>(digits > 5 ? 2 : digits);
     o.ResearchStepsNum = ReadIntegerInRange(f, "Research", "StepsNum", 200, 100, 20000);
     o.UseDerivative = f.ReadBool("Research", "UseDerivative", false);
 }

@@ -103,6 +103,8 @@ TEST_F(ProgramOptionsFiles, storedValuesAreCheckedAgainstTheirRanges)
         {"[Research]\nDigitsNum=-3\n", [](const TProgramOptions& o) -> long double { return o.DigitsNum; }, 3},
         {"[Research]\nDigitsNum=6\n", [](const TProgramOptions& o) -> long double { return o.DigitsNum; }, 2},
         {"[Research]\nDigitsNum=0\n", [](const TProgramOptions& o) -> long double { return o.DigitsNum; }, 0},
+        {"[Research]\nDigitsNum=-2147483648\n", [](const TProgramOptions& o) -> long double { return o.DigitsNum; }, 2},
+        {"[Research]\nDigitsNum=-5\n", [](const TProgramOptions& o) -> long double { return o.DigitsNum; }, 5},
         {"[ValueTable]\nStep=0\n", [](const TProgramOptions& o) { return o.ValueTableStep; }, 1},
         {"[ValueTable]\nStep=-2\n", [](const TProgramOptions& o) { return o.ValueTableStep; }, 1},
         {"[ValueTable]\nStep=0.5\n", [](const TProgramOptions& o) { return o.ValueTableStep; }, 0.5L},
