@@ -103,9 +103,11 @@ std::string FixedDecimals(long double value, int decimals)
 
 std::string FormatLabel(long double value, long double step)
 {
+    // Label positions are sums of steps: 0.001 may arrive as 0.000999...
+    value = NearZero(value);
     long double a = std::fabs(value);
-    if (NearZero(value) == 0 || (a >= 0.001L && a <= 1e6L)) {
-        if (NearZero(value) == 0) return "0";
+    if (value == 0 || (a >= 0.001L && a <= 1e6L)) {
+        if (value == 0) return "0";
         long double s = std::fabs(step * 0.001L);
         int decimals = 1;
         if (!(s > 0.1L) && s > 0) decimals = static_cast<int>(std::trunc(-std::log10(s))) + 1;

@@ -75,6 +75,9 @@ TEST(FormatLabel, decimalsFollowTheStep)
         {1e-250L, 1, "0"},        {1500, 500, "1500"},        {0.001L, 0.001L, "0.001"},
         {2e7L, 1e7L, "2*10^7"},  {0.0001L, 0.0001L, "1*10^(-4)"}, {-3e-5L, 1e-5L, "-3*10^(-5)"},
         {1e6L, 1e6L, "1000000"}, {0.3L, 0.1L, "0.3"},
+        // Sums of steps that miss the limits by a rounding error.
+        {0.0009999999999999L, 0.0005L, "0.001"}, {-0.0009999999999999L, 0.0005L, "-0.001"},
+        {1000000.0000000001L, 1, "1000000"},
     };
     for (const Row& r : rows)
         EXPECT_EQ(FormatLabel(r.value, r.step), r.expected) << static_cast<double>(r.value);
