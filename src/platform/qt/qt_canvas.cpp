@@ -187,6 +187,8 @@ void QtCanvas::HatchRect(const CanvasRect& r)
     painter_.save();
     QPen pen(brushColor_, 0);
     painter_.setPen(pen);
+    // Lines only: a pattern brush would be written out with every one.
+    painter_.setBrush(Qt::NoBrush);
     auto drawCut = [&](qreal xa, qreal ya, qreal xb, qreal yb) {
         QPointF a(xa, ya), b(xb, yb);
         if (ClipSegment(a, b, area)) painter_.drawLine(a, b);
