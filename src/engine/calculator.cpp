@@ -81,9 +81,15 @@ inline Extended Cancel(Extended a, Extended b, Extended r)
 
 Extended SignedFraction(Extended v) { return v - std::trunc(v); }
 
-Extended Power(Extended a, Extended b, EngineError& err)
+struct PlainLog {
+    Extended operator()(Extended v) const { return std::log(v); }
+};
+
+// a^b by the power rule; ln is any function giving std::log's bits.
+template <class Log>
+Extended PowerWith(Extended a, Extended b, EngineError& err, Log&& ln)
 {
-    if (a > 0) return LimitedExp(b * std::log(a), err);
+    if (a > 0) return LimitedExp(b * ln(a), err);
     if (a == 0) {
         if (b > 0) return 0;
         err = kErrUndefinedDomain;
@@ -99,8 +105,13 @@ Extended Power(Extended a, Extended b, EngineError& err)
         err = kErrUndefinedDomain;
         return 0;
     }
-    const Extended magnitude = LimitedExp(b * std::log(-a), err);
+    const Extended magnitude = LimitedExp(b * ln(-a), err);
     return f1 == 0 ? magnitude : -magnitude;
+}
+
+Extended Power(Extended a, Extended b, EngineError& err)
+{
+    return PowerWith(a, b, err, PlainLog());
 }
 
 Extended ApplyBinary(LexCode code, Extended a, Extended b, EngineError& err)
@@ -284,6 +295,23 @@ Extended ApplyOperation(LexCode code, Extended a, Extended b, EngineError& error
     return r;
 }
 
+// Most recently used first: a hit or a new argument moves to the front, so a
+// constant base met at every point stays while the changing variable's old
+// entries fall off the end.
+Extended TCalculator::LogMemo::Log(Extended v) noexcept
+{
+    int found = 0;
+    while (found < kSize && arguments[found] != v) ++found;
+    const Extended r = found < kSize ? logarithms[found] : std::log(v);
+    for (int i = found < kSize ? found : kSize - 1; i > 0; --i) {
+        arguments[i] = arguments[i - 1];
+        logarithms[i] = logarithms[i - 1];
+    }
+    arguments[0] = v;
+    logarithms[0] = r;
+    return r;
+}
+
 TCalculator::TCalculator(const TStackList& postfix)
     : sizedFor_(&postfix), sizedCount_(postfix.Count())
 {
@@ -309,7 +337,8 @@ namespace {
 
 // One binary operation with the result limit: the commonest operations
 // inline, the rest through the table. False when the point has no value.
-inline bool Binary(LexCode c, Extended a, Extended b, Extended& r, EngineError& err)
+inline bool Binary(LexCode c, Extended a, Extended b, Extended& r, EngineError& err,
+                   TCalculator::LogMemo& logs)
 {
     if (c == lex::Multiply) {
         r = a * b;
@@ -318,7 +347,7 @@ inline bool Binary(LexCode c, Extended a, Extended b, Extended& r, EngineError& 
     } else if (c == lex::Minus) {
         r = Cancel(a, b, a - b);
     } else if (c == lex::Power) {
-        r = Power(a, b, err);
+        r = PowerWith(a, b, err, [&logs](Extended v) { return logs.Log(v); });
         if (err != kEngineOk) return false;
     } else {
         r = ApplyBinary(c, a, b, err);
@@ -381,7 +410,7 @@ Extended TCalculator::Evaluate(const TStackList& postfix, EngineError& errorCode
             operand = c == lex::Var1 ? x : y;
         } else if (IsBinaryOperator(c)) {
             if (below - base < 2) return Malformed(errorCode);
-            if (!Binary(c, *--below, top, top, err)) {
+            if (!Binary(c, *--below, top, top, err, logs_)) {
                 errorCode = err;
                 return 0;
             }
@@ -407,7 +436,7 @@ Extended TCalculator::Evaluate(const TStackList& postfix, EngineError& errorCode
         // An operand: fold it into the top when a binary operator follows.
         if (i > 0 && IsBinaryOperator(items[i - 1].Code) && below != base) {
             --i;
-            if (!Binary(items[i].Code, top, operand, top, err)) {
+            if (!Binary(items[i].Code, top, operand, top, err, logs_)) {
                 errorCode = err;
                 return 0;
             }

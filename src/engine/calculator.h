@@ -3,6 +3,7 @@
 // stack is sized once by the constructor; Calculate allocates nothing and
 // never throws: every problem becomes error code 7 or 8.
 
+#include <cmath>
 #include <cstdint>
 #include <memory>
 
@@ -29,6 +30,16 @@ public:
     // The largest number of values the form holds on the stack at once.
     std::int32_t MaxDepth = 0;
 
+    // Natural logarithms of the last few power bases: the powers of one base
+    // (X^2, X^3, ...) and constant bases (2^X) meet the same argument again
+    // and again. A look-up gives exactly what std::log gives.
+    struct LogMemo {
+        static constexpr int kSize = 4;
+        Extended arguments[kSize] = {NAN, NAN, NAN, NAN};  // NaN matches nothing
+        Extended logarithms[kSize] = {};
+        Extended Log(Extended v) noexcept;
+    };
+
 protected:
     Extended Evaluate(const TStackList& postfix, EngineError& errorCode, Extended x,
                       Extended y) noexcept;
@@ -40,6 +51,7 @@ private:
     const TStackList* sizedFor_ = nullptr;
     std::size_t sizedCount_ = 0;
     bool wellFormed_ = false;
+    LogMemo logs_;
 };
 
 // One operation of the evaluator on ready operands: a is the left operand of

@@ -232,7 +232,10 @@ TEST(CalculateEquivalence, matchesPlainWalk_whenStackIsDeep)
         nested = "(" + std::to_string(i % 9 + 1) + "-X*(" + nested + "))";
         chain += (i % 2 ? "+X^" : "-") + std::to_string(i % 4);
     }
-    for (const std::string& formula : {nested, chain, std::string("((((X))))"), std::string("-X")}) {
+    // More power bases than the calculator remembers logarithms of, met
+    // again in changing order.
+    const std::string bases = "X^2+(X+1)^2+(X+2)^3+(X+3)^2+(X+4)^0.5+X^3+2^X+(X+1)^3+2^(X/3)+X^X";
+    for (const std::string& formula : {nested, chain, bases, std::string("((((X))))"), std::string("-X")}) {
         TStackList postfix;
         ASSERT_EQ(CompileFormula(formula, "X", "", postfix), kEngineOk) << formula;
         TCalculator calculator(postfix);
