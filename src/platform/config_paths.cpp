@@ -41,9 +41,9 @@ std::string ConfigDir()
     // XDG says a relative value is invalid and must be ignored.
     dir = EnvironmentValue("XDG_CONFIG_HOME");
     if (!dir.empty() && dir.front() == '/') return JoinPath(dir, "VGraph");
-    std::string home = EnvironmentValue("HOME");
-    if (home.empty()) home = ".";
-    return JoinPath(JoinPath(home, ".config"), "VGraph");
+    const std::string home = EnvironmentValue("HOME");
+    const std::string base = home.empty() ? std::string("./.config") : JoinPath(home, ".config");
+    return JoinPath(base, "VGraph");
 }
 
 std::string ConfigFilePath(const std::string& name)
