@@ -37,6 +37,7 @@ public:
         static constexpr int kSize = 4;
         Extended arguments[kSize] = {NAN, NAN, NAN, NAN};  // NaN matches nothing
         Extended logarithms[kSize] = {};
+        int next = 0;
         Extended Log(Extended v) noexcept;
     };
 
