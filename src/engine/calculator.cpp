@@ -332,8 +332,9 @@ Extended TCalculator::Calculate(const TStackList& postfix, EngineError& errorCod
 
 namespace {
 
-// One binary operation with the result limit: the commonest operations
-// inline, the rest through the table. False when the point has no value.
+// One binary operation with the result limit, without a call: the same
+// operations as ApplyBinary. Relations and logic give 0 or 1 and need no
+// limit test. False when the point has no value.
 inline bool Binary(LexCode c, Extended a, Extended b, Extended& r, EngineError& err,
                    TCalculator::LogMemo& logs)
 {
@@ -346,9 +347,25 @@ inline bool Binary(LexCode c, Extended a, Extended b, Extended& r, EngineError& 
     } else if (c == lex::Power) {
         r = PowerWith(a, b, err, [&logs](Extended v) { return logs.Log(v); });
         if (err != kEngineOk) return false;
+    } else if (c == lex::Divide) {
+        if (b == 0) {
+            err = kErrUndefined;
+            return false;
+        }
+        r = a / b;
     } else {
-        r = ApplyBinary(c, a, b, err);
-        if (err != kEngineOk) return false;
+        switch (c) {
+        case lex::Less: r = FromBool(a < b); return true;
+        case lex::Greater: r = FromBool(a > b); return true;
+        case lex::LessEqual: r = FromBool(a <= b); return true;
+        case lex::GreaterEqual: r = FromBool(a >= b); return true;
+        case lex::NotEqual: r = FromBool(a != b); return true;
+        case lex::Equal: r = FromBool(a == b); return true;
+        case lex::And: r = FromBool(IsTrue(a) && IsTrue(b)); return true;
+        case lex::Or: r = FromBool(IsTrue(a) || IsTrue(b)); return true;
+        case lex::Xor: r = FromBool(IsTrue(a) != IsTrue(b)); return true;
+        default: err = kErrUndefinedDomain; return false;
+        }
     }
     if (!(std::fabs(r) <= kResultLimit)) {
         err = kErrUndefinedDomain;
