@@ -609,13 +609,3 @@ TEST_F(MainFormTest, closeDuringComputation_waitsForItsEnd)
 
 }  // namespace
 }  // namespace vg
-
-int main(int argc, char** argv)
-{
-    // Test discovery runs the program without the test environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    vg::InstallMessageDialog();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

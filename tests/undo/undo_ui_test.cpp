@@ -15,7 +15,6 @@
 #include "app/graph_operations.h"
 #include "app/ui/main_form.h"
 #include "app/ui/mdi_child.h"
-#include "app/ui/message_dialog.h"
 #include "app/undo_manager.h"
 #include "document/document_options.h"
 #include "document/graph_model.h"
@@ -105,13 +104,3 @@ TEST_F(UndoCommands, eachWindowsHistory_drivesTheCommandsAndItsGraphList)
 
 }  // namespace
 }  // namespace vg
-
-int main(int argc, char** argv)
-{
-    // Test discovery runs the program without the test environment.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    vg::InstallMessageDialog();
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
