@@ -47,17 +47,16 @@ private:
     std::unique_ptr<QtCanvas> canvas_;
 };
 
-class QtSvgSurface : public VectorSurface {
+// A vector picture drawn on a paint device that writes its file into memory.
+class QtMemoryVectorSurface : public VectorSurface {
 public:
-    QtSvgSurface(int width, int height)
+    using DeviceMaker = std::unique_ptr<QPaintDevice> (*)(QBuffer& buffer, int width, int height);
+
+    QtMemoryVectorSurface(DeviceMaker makeDevice, int width, int height)
     {
         buffer_.open(QIODevice::WriteOnly);
-        generator_.setOutputDevice(&buffer_);
-        generator_.setSize(QSize(width, height));
-        generator_.setViewBox(QRect(0, 0, width, height));
-        generator_.setResolution(kScreenDpi);
-        generator_.setTitle(QStringLiteral("Vantor Graphs"));
-        canvas_ = std::make_unique<QtCanvas>(generator_);
+        device_ = makeDevice(buffer_, width, height);
+        canvas_ = std::make_unique<QtCanvas>(*device_);
     }
     Canvas& GetCanvas() override { return *canvas_; }
     bool Finish(std::vector<uint8_t>& bytes) override
@@ -69,38 +68,34 @@ public:
     }
 
 private:
+    // In this order, the canvas lets go of the device before the device of the buffer.
     QBuffer buffer_;
-    QSvgGenerator generator_;
+    std::unique_ptr<QPaintDevice> device_;
     std::unique_ptr<QtCanvas> canvas_;
 };
 
-class QtPdfSurface : public VectorSurface {
-public:
-    QtPdfSurface(int width, int height) : writer_(&buffer_)
-    {
-        buffer_.open(QIODevice::WriteOnly);
-        writer_.setResolution(kScreenDpi);
-        // One page exactly the picture's size at the screen resolution.
-        writer_.setPageSize(QPageSize(QSizeF(width * 72.0 / kScreenDpi, height * 72.0 / kScreenDpi),
-                                      QPageSize::Point, QString(), QPageSize::ExactMatch));
-        writer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-        writer_.setCreator(QStringLiteral("Vantor Graphs"));
-        canvas_ = std::make_unique<QtCanvas>(writer_);
-    }
-    Canvas& GetCanvas() override { return *canvas_; }
-    bool Finish(std::vector<uint8_t>& bytes) override
-    {
-        canvas_->End();
-        const QByteArray& data = buffer_.data();
-        bytes.assign(data.begin(), data.end());
-        return !bytes.empty();
-    }
+std::unique_ptr<QPaintDevice> MakeSvgGenerator(QBuffer& buffer, int width, int height)
+{
+    auto generator = std::make_unique<QSvgGenerator>();
+    generator->setOutputDevice(&buffer);
+    generator->setSize(QSize(width, height));
+    generator->setViewBox(QRect(0, 0, width, height));
+    generator->setResolution(kScreenDpi);
+    generator->setTitle(QStringLiteral("Vantor Graphs"));
+    return generator;
+}
 
-private:
-    QBuffer buffer_;
-    QPdfWriter writer_;
-    std::unique_ptr<QtCanvas> canvas_;
-};
+std::unique_ptr<QPaintDevice> MakePdfWriter(QBuffer& buffer, int width, int height)
+{
+    auto writer = std::make_unique<QPdfWriter>(&buffer);
+    writer->setResolution(kScreenDpi);
+    // One page exactly the picture's size at the screen resolution.
+    writer->setPageSize(QPageSize(QSizeF(width * 72.0 / kScreenDpi, height * 72.0 / kScreenDpi),
+                                  QPageSize::Point, QString(), QPageSize::ExactMatch));
+    writer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    writer->setCreator(QStringLiteral("Vantor Graphs"));
+    return writer;
+}
 
 class QtPictureDevices : public PictureDevices {
 public:
@@ -113,8 +108,8 @@ public:
     std::unique_ptr<VectorSurface> CreateVector(VectorFormat format, int width,
                                                 int height) override
     {
-        if (format == VectorFormat::Svg) return std::make_unique<QtSvgSurface>(width, height);
-        return std::make_unique<QtPdfSurface>(width, height);
+        return std::make_unique<QtMemoryVectorSurface>(
+            format == VectorFormat::Svg ? MakeSvgGenerator : MakePdfWriter, width, height);
     }
     bool EncodePng(const IndexImage& image, std::vector<uint8_t>& bytes) override
     {
