@@ -10,6 +10,9 @@ namespace vg {
 // single-byte code page still read correctly. The result is valid UTF-8.
 std::string DecodeUtf8OrWindows1252(std::string_view bytes);
 
+// Appends the UTF-8 form of code point c.
+void AppendUtf8(std::string& out, char32_t c);
+
 // Removes a leading UTF-8 byte order mark.
 std::string_view StripUtf8Bom(std::string_view bytes);
 
