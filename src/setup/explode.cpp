@@ -1,5 +1,6 @@
 #include "setup/explode.h"
 
+#include "setup/decoder_steps.h"
 #include "setup/huffman.h"
 
 namespace vg {
@@ -44,10 +45,8 @@ DecodeStatus Explode(BitReader& bits, OutputWindow& out, ImplodeOptions options,
         return DecodeStatus::Malformed;
     const std::uint64_t end = out.Total() + size;
     while (out.Total() < end) {
-        if (bits.Stopped())
-            return bits.StopStatus();
-        if (out.WriteFailed())
-            return DecodeStatus::WriteFailed;
+        if (const DecodeStatus stop = StatusBeforeNextCode(bits, out); stop != DecodeStatus::Ok)
+            return stop;
         bits.Ensure(48);
         if (bits.Get(1) != 0) {
             int literal = 0;
@@ -76,9 +75,7 @@ DecodeStatus Explode(BitReader& bits, OutputWindow& out, ImplodeOptions options,
         if (length > end - out.Total() || !out.Copy(distance, length))
             return DecodeStatus::Malformed;
     }
-    if (bits.Overran())
-        return DecodeStatus::Truncated;
-    return out.Finish() ? DecodeStatus::Ok : DecodeStatus::WriteFailed;
+    return FinishDecoding(bits, out);
 }
 
 }  // namespace vg

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "setup/decoder_steps.h"
 #include "setup/huffman.h"
 
 namespace vg {
@@ -35,10 +36,8 @@ public:
     {
         bool last = false;
         while (!last) {
-            if (bits_.Stopped())
-                return bits_.StopStatus();
-            if (out_.WriteFailed())
-                return DecodeStatus::WriteFailed;
+            if (const DecodeStatus stop = StatusBeforeNextCode(bits_, out_); stop != DecodeStatus::Ok)
+                return stop;
             last = bits_.Get(1) != 0;
             DecodeStatus status = DecodeStatus::Malformed;
             switch (bits_.Get(2)) {
@@ -50,9 +49,7 @@ public:
             if (status != DecodeStatus::Ok)
                 return status;
         }
-        if (bits_.Overran())
-            return DecodeStatus::Truncated;
-        return out_.Finish() ? DecodeStatus::Ok : DecodeStatus::WriteFailed;
+        return FinishDecoding(bits_, out_);
     }
 
 private:

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "setup/decoder_steps.h"
+
 namespace vg {
 namespace {
 
@@ -51,10 +53,8 @@ public:
         const std::uint64_t end = out_.Total() + size;
         std::uint8_t last = 0;
         while (out_.Total() < end) {
-            if (bits_.Stopped())
-                return bits_.StopStatus();
-            if (out_.WriteFailed())
-                return DecodeStatus::WriteFailed;
+            if (const DecodeStatus stop = StatusBeforeNextCode(bits_, out_); stop != DecodeStatus::Ok)
+                return stop;
             bits_.Ensure(16);
             const unsigned count = sets.Count[last];
             if (count == 0 || bits_.Get(1) != 0) {
@@ -68,9 +68,7 @@ public:
             if (!Stage(last, end))
                 return DecodeStatus::Malformed;
         }
-        if (bits_.Overran())
-            return DecodeStatus::Truncated;
-        return out_.Finish() ? DecodeStatus::Ok : DecodeStatus::WriteFailed;
+        return FinishDecoding(bits_, out_);
     }
 
 private:

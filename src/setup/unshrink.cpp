@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "setup/decoder_steps.h"
+
 namespace vg {
 namespace {
 
@@ -30,18 +32,14 @@ public:
             return DecodeStatus::Malformed;
         const std::uint64_t end = out_.Total() + size;
         while (out_.Total() < end) {
-            if (bits_.Stopped())
-                return bits_.StopStatus();
-            if (out_.WriteFailed())
-                return DecodeStatus::WriteFailed;
+            if (const DecodeStatus stop = StatusBeforeNextCode(bits_, out_); stop != DecodeStatus::Ok)
+                return stop;
             const unsigned code = bits_.Get(codeSize_);
             const DecodeStatus status = code == kControlCode ? Control() : Translate(code, end);
             if (status != DecodeStatus::Ok)
                 return status;
         }
-        if (bits_.Overran())
-            return DecodeStatus::Truncated;
-        return out_.Finish() ? DecodeStatus::Ok : DecodeStatus::WriteFailed;
+        return FinishDecoding(bits_, out_);
     }
 
 private:
