@@ -46,6 +46,31 @@ private:
     int32_t sx_;
 };
 
+// The sx by sy cells of a DifField or inequality over the graph's plane,
+// each hx by hy, with the formula of X and Y ready to evaluate.
+struct CellGrid {
+    PlaneGrid plane;
+    CompiledFormula formula;
+    long long cells = 0;
+    long double hx = 0, hy = 0;
+};
+
+// False when there is nothing to compute: an empty plane, a formula that does
+// not translate, or no memory for bytesPerCell bytes a cell.
+bool PrepareCellGrid(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int32_t sx,
+                     int32_t sy, std::size_t bytesPerCell, CellGrid& grid)
+{
+    const GraphRecord& r = graph.Record;
+    grid.plane = PlanPlaneGrid(r, d);
+    if (grid.plane.Empty) return false;
+    if (!grid.formula.Compile(r.Formula.View(), "X", "Y")) return false;
+    grid.cells = static_cast<long long>(sx) * sy;
+    if (!AllocateGraphValues(doc, graph, static_cast<std::size_t>(grid.cells) * bytesPerCell)) return false;
+    grid.hx = (grid.plane.HiX - grid.plane.LoX) / sx;
+    grid.hy = (grid.plane.HiY - grid.plane.LoY) / sy;
+    return true;
+}
+
 }  // namespace
 
 PlaneGrid PlanPlaneGrid(const GraphRecord& g, const DocumentOptions& d)
@@ -67,14 +92,11 @@ bool ComputeSlopeField(TGraphicsManager& doc, TFunction& graph, const DocumentOp
     const int32_t sx = r.DifField.Params.SeriesX, sy = r.DifField.Params.SeriesY;
     if (graph.IsEmpty() || !InRange(sx, kMinSeries, kMaxSeries) || !InRange(sy, kMinSeries, kMaxSeries))
         return true;
-    PlaneGrid p = PlanPlaneGrid(r, d);
-    if (p.Empty) return true;
-    CompiledFormula f;
-    if (!f.Compile(r.Formula.View(), "X", "Y")) return true;
-    const long long cells = static_cast<long long>(sx) * sy;
-    if (!AllocateGraphValues(doc, graph, static_cast<std::size_t>(cells) * 10)) return true;
-
-    const long double hx = (p.HiX - p.LoX) / sx, hy = (p.HiY - p.LoY) / sy;
+    CellGrid g;
+    if (!PrepareCellGrid(doc, graph, d, sx, sy, 10, g)) return true;
+    const PlaneGrid& p = g.plane;
+    const long long cells = g.cells;
+    const long double hx = g.hx, hy = g.hy;
     ComputeMeter meter(doc, index);
     long long done = 0;
     for (int32_t i = 1; i <= sx; ++i) {
@@ -82,7 +104,7 @@ bool ComputeSlopeField(TGraphicsManager& doc, TFunction& graph, const DocumentOp
         for (int32_t j = 1; j <= sy; ++j) {
             const long double y = ScaledY(d, NearZero(p.LoY + (j - 0.5L) * hy));
             long double slope;
-            if (!f.Evaluate(x, y, slope)) slope = kUndefined;
+            if (!g.formula.Evaluate(x, y, slope)) slope = kUndefined;
             graph.SetValue(static_cast<std::size_t>(i - 1) * sy + j, slope);
             if (!meter.Report(++done, cells)) {
                 ClearGraphValues(graph);
@@ -101,17 +123,14 @@ bool ComputeInequality(TGraphicsManager& doc, TFunction& graph, const DocumentOp
     if (graph.IsEmpty() || !InRange(sx, kMinEquationSteps, kMaxEquationSteps) ||
         !InRange(sy, kMinEquationSteps, kMaxEquationSteps))
         return true;
-    PlaneGrid p = PlanPlaneGrid(r, d);
-    if (p.Empty) return true;
-    CompiledFormula f;
-    if (!f.Compile(r.Formula.View(), "X", "Y")) return true;
-    const long long cells = static_cast<long long>(sx) * sy;
-    if (!AllocateGraphValues(doc, graph, static_cast<std::size_t>(cells) * 2)) return true;
-
-    const long double hx = (p.HiX - p.LoX) / sx, hy = (p.HiY - p.LoY) / sy;
+    CellGrid g;
+    if (!PrepareCellGrid(doc, graph, d, sx, sy, 2, g)) return true;
+    const PlaneGrid& p = g.plane;
+    const long long cells = g.cells;
+    const long double hx = g.hx, hy = g.hy;
     auto holdsAt = [&](long double x, long double y) {
         long double v;
-        return f.Evaluate(ScaledX(d, NearZero(x)), ScaledY(d, NearZero(y)), v) && Holds(relation, v);
+        return g.formula.Evaluate(ScaledX(d, NearZero(x)), ScaledY(d, NearZero(y)), v) && Holds(relation, v);
     };
     CellWords words(graph, sx, sy);
     ComputeMeter meter(doc, index);
