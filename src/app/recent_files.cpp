@@ -29,7 +29,9 @@ std::string ShortRecentName(std::string_view path)
 
 std::string RecentFileCaption(int k, std::string_view path)
 {
-    std::string caption = "&" + std::to_string(k) + " ";
+    std::string caption = "&";
+    caption += std::to_string(k);
+    caption += ' ';
     for (char c : ShortRecentName(path)) {
         if (c == '&') caption += '&';
         caption += c;
