@@ -516,8 +516,8 @@ void FramePainter::Titles()
     const CanvasRect around = extent_;
     const int gapY = ScaledPixels(4, device_.ScaleY), gapX = ScaledPixels(4, device_.ScaleX);
     const int centreX = (R_.left + R_.right) / 2, centreY = (R_.top + R_.bottom) / 2;
-    auto prepare = [&](const FontSpec& spec, const ShortString<255>& title, TextExtent& e) {
-        canvas_.SetFont(ToCanvasFont(spec, device_));
+    auto prepare = [&](const FontSpec& font, const ShortString<255>& title, TextExtent& e) {
+        canvas_.SetFont(ToCanvasFont(font, device_));
         std::string text = RecordTextToUtf8(title.View());
         e = canvas_.MeasureText(text);
         return text;

@@ -187,7 +187,7 @@ struct GraphRecord {
         uint8_t KindPart[kKindPartSize];
     };
 
-    // Table slots overlay the formula (slot 0 is the spec's slot 1); they are
+    // Table slots overlay the formula (slot 0 holds the first point); they are
     // copied by bytes so the record's storage stays plain bytes.
     TablePoint GetTablePoint(int slot) const;
     void SetTablePoint(int slot, const TablePoint& p);

@@ -169,7 +169,7 @@ TEST_F(ZipExtractTest, failsWithoutOutput_whenEntryCannotBeDecoded)
 {
     struct Row {
         const char* what;
-        ZipEntrySpec spec;
+        ZipEntrySpec entry;
         int expected;
     };
     std::vector<Row> rows;
@@ -224,7 +224,7 @@ TEST_F(ZipExtractTest, failsWithoutOutput_whenEntryCannotBeDecoded)
     }
     for (const Row& r : rows) {
         test::WriteFileBytes(folder_ / "f.txt", ToBytes("existing"));
-        const fs::path archive = Archive({r.spec});
+        const fs::path archive = Archive({r.entry});
         EXPECT_EQ(ExtractEntryToFolder(archive, folder_.path(), ListArchive(archive).Entries.at(0)), r.expected) << r.what;
         // The file that was there before is untouched; no temporary file stays.
         EXPECT_EQ(FileText(folder_ / "f.txt"), "existing") << r.what;
@@ -253,11 +253,11 @@ TEST_F(ZipExtractTest, reportsArchiveProblems_whenHeaderOrFileBad)
     deflated.Content = ToBytes(std::string(5000, 'q'));
     deflated.Data = test::DeflateStored(deflated.Content);
     deflated.Method = 8;
-    for (const ZipEntrySpec& spec : {StoredEntry("s.txt", std::string(5000, 's')), deflated}) {
-        Bytes zip = BuildZip({spec});
+    for (const ZipEntrySpec& entry : {StoredEntry("s.txt", std::string(5000, 's')), deflated}) {
+        Bytes zip = BuildZip({entry});
         zip.resize(30 + 5 + 2000);
         test::WriteFileBytes(folder_ / "cut.zip", zip);
-        EXPECT_EQ(ExtractEntry(folder_ / "cut.zip", out_ / "cut", 0, {}, 0), kExtractCannotRead) << spec.Name;
+        EXPECT_EQ(ExtractEntry(folder_ / "cut.zip", out_ / "cut", 0, {}, 0), kExtractCannotRead) << entry.Name;
         EXPECT_FALSE(fs::exists(out_ / "cut"));
     }
 }
