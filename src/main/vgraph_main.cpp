@@ -3,6 +3,7 @@
 #include "app/ui/splash_screen.h"
 #include "app/ui/message_dialog.h"
 #include "app/ui/translate_component.h"
+#include "main/command_modules.h"
 
 #include <QApplication>
 #include <clocale>
@@ -45,6 +46,7 @@ int main(int argc, char** argv)
     std::string languages = vg::ReadLanguagesSetting();
     std::unique_ptr<vg::TQtTranslator> translator = vg::StartTranslator(languages);
     vg::TMainForm form;
+    vg::InstallCommandModules(form);
     // The translator may have dropped a language file it could not read.
     vg::ProgramOptions().Common.Languages = languages;
     translator->TranslateAll();

@@ -52,6 +52,8 @@ public:
 
     // Commands that other parts call.
     void UpdateMenuItems();
+    // Refills the graph lists from the active document.
+    void RebuildGraphsList();
     void SetStandartPanel(bool visible);
     void SetGraphsPanel(bool visible);
     void SetCalcPanel(bool visible);
@@ -102,7 +104,6 @@ private:
     void RebuildRecentFilesMenu();
     void RebuildWindowMenu();
     void OnSubWindowActivated(QMdiSubWindow* window);
-    void RebuildGraphsList();
     void PlaceNewChild(QMdiSubWindow* child);
     void AutoMaximize();
     void OpenFirstDocument(const QStringList& documentArguments);
