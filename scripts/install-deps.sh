@@ -10,6 +10,9 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth python3-pil imagemagick desktop-file-utils unzip
   locales
+  # Independent references of the tests: high-precision numerics, PDF
+  # rasteriser, the archiver.
+  libmpfr-dev poppler-utils zip
 )
 if [ "${1:-}" = "--dev" ]; then
   # Sanitizer builds, fuzzing and the benchmark peers.
