@@ -47,7 +47,8 @@ void ReadDefaultOptions()
 
 bool WriteDefaultOptions()
 {
-    return WriteDefaultOptions(DefaultOptionsPath(), GlobalDocumentOptions(), GlobalViewSettings());
+    const std::string path = DefaultOptionsPath();
+    return PrepareConfigFolderFor(path) && WriteDefaultOptions(path, GlobalDocumentOptions(), GlobalViewSettings());
 }
 
 }  // namespace vg

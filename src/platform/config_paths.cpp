@@ -52,6 +52,20 @@ std::string ConfigFilePath(const std::string& name)
     return JoinPath(ConfigDir(), name);
 }
 
+bool PrepareConfigFolderFor(const std::string& path)
+{
+    const std::string dir = ConfigDir();
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return true;
+    std::string folder = path.substr(0, slash);
+    std::string configFolder = dir;
+    while (configFolder.size() > 1 && configFolder.back() == '/') configFolder.pop_back();
+    if (folder != configFolder || IsDirectory(folder)) return true;
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return !ec;
+}
+
 std::string ExecutableDir()
 {
     std::error_code ec;

@@ -8,6 +8,11 @@ namespace vg {
 // $XDG_CONFIG_HOME/VGraph, else ~/.config/VGraph. The folder may not exist yet.
 std::string ConfigDir();
 
+// Creates the settings folder (and its parents) when path is a file in it
+// and it is missing: the one place where the program makes folders for its
+// own files. Other paths are left alone. False when the folder cannot be made.
+bool PrepareConfigFolderFor(const std::string& path);
+
 // A settings file named without a folder ("VGraph.ini") lives in ConfigDir();
 // a name with a folder is used as it is.
 std::string ConfigFilePath(const std::string& name);

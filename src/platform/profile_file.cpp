@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "platform/atomic_file.h"
+#include "platform/config_paths.h"
 #include "platform/text_encoding.h"
 
 namespace vg {
@@ -230,7 +231,7 @@ bool ProfileFile::Save()
 {
     if (path_.empty()) return true;  // in-memory text
     if (!readable_) return false;
-    return WriteFileAtomically(path_, ToText());
+    return PrepareConfigFolderFor(path_) && WriteFileAtomically(path_, ToText());
 }
 
 }  // namespace vg

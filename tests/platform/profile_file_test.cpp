@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -101,9 +102,11 @@ TEST(ProfileFile, readsWhatMakesSense_whenFileIsMalformed)
     EXPECT_EQ(crlf.ReadString("Unclosed", "u", ""), "1");
 }
 
-TEST_F(ProfileFileTest, createsFileAndFolders_onFirstWrite)
+TEST_F(ProfileFileTest, createsFileAndSettingsFolder_onFirstWrite)
 {
     std::string path = PathOf("sub/VGraph.ini");
+    const std::string oldConfig = std::getenv("VGRAPH_CONFIG_DIR") ? std::getenv("VGRAPH_CONFIG_DIR") : "";
+    ::setenv("VGRAPH_CONFIG_DIR", PathOf("sub").c_str(), 1);
     ProfileFile f(path);
     EXPECT_TRUE(f.Readable());
     EXPECT_EQ(f.ReadString("Common", "Languages", "none"), "none");
@@ -113,6 +116,14 @@ TEST_F(ProfileFileTest, createsFileAndFolders_onFirstWrite)
     EXPECT_EQ(ReadText(path), "[Common]\nLanguages=?german.vgl?\n[Picture]\nWidth=400\nScale=1\n");
     ProfileFile again(path);
     EXPECT_EQ(again.ReadInteger("picture", "width", 0), 400);
+
+    // Only the settings folder is made: a file elsewhere needs its folder.
+    std::string elsewhere = PathOf("other/VGraph.ini");
+    ProfileFile g(elsewhere);
+    EXPECT_FALSE(g.WriteString("Common", "Languages", "?german.vgl?"));
+    EXPECT_FALSE(fs::exists(PathOf("other")));
+    if (oldConfig.empty()) ::unsetenv("VGRAPH_CONFIG_DIR");
+    else ::setenv("VGRAPH_CONFIG_DIR", oldConfig.c_str(), 1);
 }
 
 TEST_F(ProfileFileTest, keepsOtherLines_whenValueIsReplacedOrAdded)
