@@ -17,6 +17,7 @@ const std::vector<CliCommand>& CliCommands()
         {"info", "info FILE.vgr", RunInfoCommand},
         {"compute", "compute FILE.vgr [--graph N]", RunComputeCommand},
         {"new", "new FILE.vgr [--add KIND FORMULA [--relation =0|<0|>0]]...", RunNewCommand},
+        {"regress", "regress FILE.vgr [--graph N] --kind KIND [--degree D] | --compare", RunRegressCommand},
     };
     return commands;
 }

@@ -41,4 +41,7 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int RunComputeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunNewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Regression of a table graph.
+int RunRegressCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace vg

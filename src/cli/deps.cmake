@@ -7,3 +7,5 @@ if(VG_GUI)
   target_link_libraries(vg_cli PUBLIC vg_platform_qt)
   target_compile_definitions(vg_cli PRIVATE VG_CLI_QT_RENDER=1)
 endif()
+# regress: the regression of table graphs.
+target_link_libraries(vg_cli PUBLIC vg_tools)
