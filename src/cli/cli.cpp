@@ -1,47 +1,141 @@
 #include "cli/cli.h"
 
+#include <algorithm>
+
 #include "cli/cli_commands.h"
 
 namespace vg {
 
 const std::vector<CliCommand>& CliCommands()
 {
+    // The first line of a usage text is the synopsis that --help lists; the
+    // lines after it are shown by "help COMMAND".
     static const std::vector<CliCommand> commands = {
         {"eval", "eval FORMULA [NAME=VALUE ...] [--format]", RunEvalCommand},
         {"check-formula", "check-formula FORMULA [NAME [NAME2]]", RunCheckFormulaCommand},
         {"derive", "derive [--depth] FORMULA [VARIABLE]", RunDeriveCommand},
         {"number", "number format|power|formula|display|parse-text|parse-input|parse-cell TEXT",
          RunNumberCommand},
-        {"render", "render FILE.vgr OUT [--size WxH] [--scale S]", RunRenderCommand},
+        {"render",
+         "render FILE.vgr OUT [--size WxH] [--scale S]\n"
+         "  OUT ends in .bmp, .gif, .png, .svg or .pdf; WxH from 100x100 up to 3000x3000, S from 1 up to 10",
+         RunRenderCommand},
         {"check", "check FILE.vgr", RunCheckCommand},
         {"info", "info FILE.vgr", RunInfoCommand},
         {"compute", "compute FILE.vgr [--graph N]", RunComputeCommand},
-        {"new", "new FILE.vgr [--add KIND FORMULA [--relation =0|<0|>0]]...", RunNewCommand},
+        {"new",
+         "new FILE.vgr [--add KIND FORMULA [--relation =0|<0|>0]]...\n"
+         "  KIND: YFromX (variable X), XFromY (Y), Polar (A), Param (T, \"X(t);Y(t)\"),\n"
+         "        Equation (X and Y), DifField (X and Y), Table (\"x1,y1;x2,y2;...\")",
+         RunNewCommand},
         {"regress", "regress FILE.vgr [--graph N] --kind KIND [--degree D] | --compare", RunRegressCommand},
     };
     return commands;
 }
 
+namespace {
+
+const CliCommand* FindCommand(std::string_view name)
+{
+    for (const CliCommand& c : CliCommands())
+        if (name == c.name) return &c;
+    return nullptr;
+}
+
+std::string_view Synopsis(const CliCommand& c)
+{
+    std::string_view usage = c.usage;
+    return usage.substr(0, usage.find('\n'));
+}
+
+void PrintHelp(std::ostream& out)
+{
+    out << "Usage: vgraph-cli COMMAND [ARGUMENTS]\n\nCommands:\n";
+    for (const CliCommand& c : CliCommands()) out << "  " << Synopsis(c) << "\n";
+    out << "\n'vgraph-cli help COMMAND' shows the usage of one command.\n";
+}
+
+void PrintCommandUsage(const CliCommand& c, std::ostream& out)
+{
+    out << "usage: vgraph-cli " << c.usage << "\n";
+}
+
+int UnknownCommand(std::string_view name, std::ostream& err)
+{
+    PrintCliError(err, "unknown command '" + std::string(name) + "'; 'vgraph-cli --help' lists the commands");
+    return kExitUsage;
+}
+
+bool IsHelpOption(std::string_view arg) { return arg == "--help" || arg == "-h"; }
+
+int RunHelp(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.size() > 2) return CliUsageError(err, "help", "expected at most one COMMAND");
+    if (args.size() == 1) {
+        PrintHelp(out);
+        return kExitOk;
+    }
+    const CliCommand* c = FindCommand(args[1]);
+    if (!c) return UnknownCommand(args[1], err);
+    PrintCommandUsage(*c, out);
+    return kExitOk;
+}
+
+std::string OneLine(std::string_view message)
+{
+    std::string line(message);
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    return line;
+}
+
+}  // namespace
+
 void PrintCliUsage(std::ostream& err)
 {
     err << "Usage:\n";
-    for (const CliCommand& c : CliCommands()) err << "  vgraph-cli " << c.usage << "\n";
+    for (const CliCommand& c : CliCommands()) err << "  vgraph-cli " << Synopsis(c) << "\n";
+}
+
+void PrintCliError(std::ostream& err, std::string_view message)
+{
+    err << "vgraph-cli: " << OneLine(message) << "\n";
+}
+
+void PrintCliFileError(std::ostream& err, std::string_view file, std::string_view message)
+{
+    err << "vgraph-cli: " << file << ": " << OneLine(message) << "\n";
+}
+
+int CliUsageError(std::ostream& err, std::string_view command, std::string_view problem)
+{
+    err << "vgraph-cli: " << command << ": " << OneLine(problem) << "\n";
+    if (const CliCommand* c = FindCommand(command)) PrintCommandUsage(*c, err);
+    return kExitUsage;
+}
+
+int CliEmptyFormula(std::ostream& err)
+{
+    PrintCliError(err, kEmptyFormulaText);
+    return kExitSyntaxError;
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.empty()) {
+        PrintCliError(err, "missing COMMAND");
         PrintCliUsage(err);
         return kExitUsage;
     }
-    for (const CliCommand& c : CliCommands()) {
-        if (args[0] == c.name) {
-            return c.run(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
-        }
+    if (args[0] == "help" || IsHelpOption(args[0])) return RunHelp(args, out, err);
+    const CliCommand* c = FindCommand(args[0]);
+    if (!c) return UnknownCommand(args[0], err);
+    // "COMMAND --help" alone asks for the usage; a formula is never "--help".
+    if (args.size() == 2 && args[1] == "--help") {
+        PrintCommandUsage(*c, out);
+        return kExitOk;
     }
-    err << "vgraph-cli: unknown command '" << args[0] << "'\n";
-    PrintCliUsage(err);
-    return kExitUsage;
+    return c->run(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
 }
 
 }  // namespace vg

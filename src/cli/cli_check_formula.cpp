@@ -11,9 +11,12 @@ namespace vg {
 int RunCheckFormulaCommand(const std::vector<std::string>& args, std::ostream& out,
                            std::ostream& err)
 {
-    if (args.empty() || args.size() > 3) {
-        err << "usage: vgraph-cli check-formula FORMULA [NAME [NAME2]]\n";
-        return kExitUsage;
+    if (args.empty()) return CliUsageError(err, "check-formula", "missing FORMULA");
+    if (args.size() > 3) return CliUsageError(err, "check-formula", "at most two variable names");
+    // The verdict goes to standard output, also for a formula with nothing in it.
+    if (IsBlankFormula(args[0])) {
+        out << kEmptyFormulaText << "\n";
+        return kExitSyntaxError;
     }
     const std::string name = args.size() > 1 ? args[1] : std::string("X");
     EngineError code = kEngineOk;

@@ -11,11 +11,9 @@
 namespace vg {
 namespace {
 
-constexpr const char* kDeriveUsage = "usage: vgraph-cli derive [--depth] FORMULA [VARIABLE]\n";
-
 int ReportSyntaxError(EngineError code, std::ostream& err)
 {
-    err << "Error " << int(code) << ": " << EngineMessage(code) << "\n";
+    PrintCliError(err, "Error " + std::to_string(int(code)) + ": " + EngineMessage(code));
     return kExitSyntaxError;
 }
 
@@ -32,20 +30,12 @@ int RunDeriveCommand(const std::vector<std::string>& args, std::ostream& out, st
             operands.push_back(a);
         }
     }
-    if (operands.empty() || operands.size() > 2) {
-        err << kDeriveUsage;
-        return kExitUsage;
-    }
+    if (operands.empty()) return CliUsageError(err, "derive", "missing FORMULA");
+    if (operands.size() > 2) return CliUsageError(err, "derive", "'" + operands[2] + "' is one argument too many");
     const std::string& formula = operands[0];
     const std::string variable = operands.size() > 1 ? operands[1] : std::string("X");
-    if (variable.empty()) {
-        err << "vgraph-cli derive: empty VARIABLE\n" << kDeriveUsage;
-        return kExitUsage;
-    }
-    if (IsBlankFormula(formula)) {
-        err << "Empty formula\n";
-        return kExitSyntaxError;
-    }
+    if (variable.empty()) return CliUsageError(err, "derive", "empty VARIABLE");
+    if (IsBlankFormula(formula)) return CliEmptyFormula(err);
 
     EngineError code = kEngineOk;
     const int depth = DerivationDepth(formula, variable, code);

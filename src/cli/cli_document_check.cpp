@@ -7,13 +7,12 @@ namespace vg {
 
 int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (args.size() != 1) {
-        err << "usage: vgraph-cli check FILE.vgr\n";
-        return kExitUsage;
-    }
+    if (args.size() != 1) return CliUsageError(err, "check", "expected one FILE.vgr");
     DocumentFileCheck check = ValidateDocumentFile(args[0]);
+    // The verdict on standard output, the reason on standard error.
     if (!check.Valid) {
-        out << DocumentFileMessage(check) << "\n";
+        out << "invalid\n";
+        PrintCliFileError(err, args[0], DocumentFileMessage(check));
         return kExitSyntaxError;
     }
     out << "valid\n";

@@ -14,8 +14,6 @@
 namespace vg {
 namespace {
 
-constexpr const char* kComputeUsage = "usage: vgraph-cli compute FILE.vgr [--graph N]\n";
-
 void PrintSamples(const TFunction& f, const DocumentOptions& d, std::ostream& out)
 {
     LineSampling s = PlanLineSampling(f.Record, d);
@@ -119,26 +117,22 @@ int RunComputeCommand(const std::vector<std::string>& args, std::ostream& out, s
     std::string file;
     int only = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--graph" && i + 1 < args.size()) {
-            if (!ParseGraphNumber(args[++i], only) || only < 1) {
-                err << "vgraph-cli compute: bad graph number '" << args[i] << "'\n" << kComputeUsage;
-                return kExitUsage;
-            }
+        if (args[i] == "--graph" && i + 1 == args.size()) {
+            return CliUsageError(err, "compute", "--graph needs a graph number N");
+        } else if (args[i] == "--graph") {
+            if (!ParseGraphNumber(args[++i], only) || only < 1)
+                return CliUsageError(err, "compute", "--graph N: N is a graph number from 1, not '" + args[i] + "'");
         } else if (file.empty() && args[i].rfind("--", 0) != 0) {
             file = args[i];
         } else {
-            err << kComputeUsage;
-            return kExitUsage;
+            return CliUsageError(err, "compute", "unexpected argument '" + args[i] + "'");
         }
     }
-    if (file.empty()) {
-        err << kComputeUsage;
-        return kExitUsage;
-    }
+    if (file.empty()) return CliUsageError(err, "compute", "missing FILE.vgr");
     auto doc = OpenDocumentForCli("compute", file, err);
     if (!doc) return kExitSyntaxError;
     if (only > doc->GraphCount()) {
-        err << "vgraph-cli compute: the document has " << doc->GraphCount() << " graphs\n";
+        PrintCliFileError(err, file, "the document has " + std::to_string(doc->GraphCount()) + " graphs");
         return kExitUsage;
     }
     doc->ComputeAllGraphs();

@@ -15,11 +15,6 @@
 namespace vg {
 namespace {
 
-constexpr const char* kNewUsage =
-    "usage: vgraph-cli new FILE.vgr [--add KIND FORMULA [--relation =0|<0|>0]]...\n"
-    "  KIND: YFromX, XFromY, Polar, Param (\"X(t);Y(t)\"), Equation (\"f(x,y)\"),\n"
-    "        DifField (\"f(x,y)\"), Table (\"x1,y1;x2,y2;...\")\n";
-
 struct KindName {
     const char* name;
     GraphKind kind;
@@ -66,6 +61,7 @@ std::string FillFormula(GraphRecord& r, const std::string& formula)
 {
     EngineError error = kEngineOk;
     auto check1 = [&](const std::string& text, const char* var) {
+        if (IsBlankFormula(text)) return std::string(kEmptyFormulaText);
         if (text.size() > kMaxFormulaLength) return std::string("formula longer than 255 characters");
         return CheckFormula(text, var, error) ? std::string() : std::string(EngineMessage(error));
     };
@@ -89,6 +85,7 @@ std::string FillFormula(GraphRecord& r, const std::string& formula)
     }
     case GraphKind::Equation:
     case GraphKind::DifField:
+        if (IsBlankFormula(formula)) return kEmptyFormulaText;
         if (formula.size() > kMaxFormulaLength) return "formula longer than 255 characters";
         r.Formula.Assign(formula);
         return CheckFormula2Var(formula, "X", "Y", error) ? std::string() : std::string(EngineMessage(error));
@@ -127,12 +124,9 @@ int RunNewCommand(const std::vector<std::string>& args, std::ostream& /*out*/, s
         const std::string& a = args[i];
         if (a == "--add" && i + 2 < args.size()) {
             GraphKind kind;
-            if (!KindFromName(args[i + 1], kind)) {
-                err << "vgraph-cli new: unknown kind '" << args[i + 1] << "'\n" << kNewUsage;
-                return kExitUsage;
-            }
+            if (!KindFromName(args[i + 1], kind)) return CliUsageError(err, "new", "unknown kind '" + args[i + 1] + "'");
             if (doc.GraphCount() >= kMaxGraphs) {
-                err << "vgraph-cli new: Amount of the graphs cannot exceed " << kMaxGraphs << "\n";
+                PrintCliError(err, "Amount of the graphs cannot exceed " + std::to_string(kMaxGraphs));
                 return kExitSyntaxError;
             }
             GraphRecord r = NewGraphRecord(options);
@@ -141,8 +135,9 @@ int RunNewCommand(const std::vector<std::string>& args, std::ostream& /*out*/, s
             r.Color = ChooseNewGraphColor(doc, options);
             const std::string& formula = args[i + 2];
             std::string problem = kind == GraphKind::Table ? FillTable(r, formula) : FillFormula(r, formula);
+            if (problem == kEmptyFormulaText) return CliEmptyFormula(err);
             if (!problem.empty()) {
-                err << "vgraph-cli new: " << formula << ": " << problem << "\n";
+                PrintCliError(err, formula + ": " + problem);
                 return kExitSyntaxError;
             }
             doc.AddGraph(r);
@@ -150,25 +145,21 @@ int RunNewCommand(const std::vector<std::string>& args, std::ostream& /*out*/, s
         } else if (a == "--relation" && i + 1 < args.size()) {
             EquationRelation relation;
             if (doc.GraphCount() == 0 || doc.Graph(doc.GraphCount() - 1).Record.Kind != GraphKind::Equation ||
-                !RelationFromText(args[i + 1], relation)) {
-                err << "vgraph-cli new: --relation =0, <0 or >0 follows an Equation graph\n" << kNewUsage;
-                return kExitUsage;
-            }
+                !RelationFromText(args[i + 1], relation))
+                return CliUsageError(err, "new", "--relation =0, <0 or >0 follows an Equation graph");
             doc.Graph(doc.GraphCount() - 1).Record.Equation.Relation = relation;
             ++i;
         } else if (file.empty() && a.rfind("--", 0) != 0) {
             file = a;
+        } else if (a == "--add" || a == "--relation") {
+            return CliUsageError(err, "new", a + (a == "--add" ? " needs KIND and FORMULA" : " needs =0, <0 or >0"));
         } else {
-            err << kNewUsage;
-            return kExitUsage;
+            return CliUsageError(err, "new", "unexpected argument '" + a + "'");
         }
     }
-    if (file.empty()) {
-        err << kNewUsage;
-        return kExitUsage;
-    }
+    if (file.empty()) return CliUsageError(err, "new", "missing FILE.vgr");
     if (!WriteDocument(doc, file)) {
-        err << "vgraph-cli new: " << kIoErrorText << "\n";
+        PrintCliFileError(err, file, kIoErrorText);
         return kExitSyntaxError;
     }
     return kExitOk;

@@ -9,12 +9,13 @@
 namespace vg {
 
 // Opens a document file as the program does (defaults as the program-wide
-// records); on failure prints "vgraph-cli COMMAND: MESSAGE" and returns null.
+// records); on failure prints "vgraph-cli: FILE: MESSAGE" and returns null.
 std::unique_ptr<TGraphicsManager> OpenDocumentForCli(const std::string& command, const std::string& fileName,
                                                      std::ostream& err);
 
-// A number in the shortest text that reads back to the same value, "inf"
-// for undefined ones; independent of the locale.
+// Every number vgraph-cli prints: the shortest decimal text that reads back
+// to exactly the same extended value ("3.14159265359", "-5.01655761267e-20"),
+// "inf" for undefined ones; independent of the locale.
 std::string CliNumber(long double v);
 
 }  // namespace vg

@@ -6,6 +6,7 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_document_support.h"
 #include "engine/calculator.h"
 #include "engine/check_formula.h"
 #include "engine/number_text.h"
@@ -13,18 +14,12 @@
 namespace vg {
 namespace {
 
-constexpr const char* kEvalUsage = "usage: vgraph-cli eval FORMULA [NAME=VALUE ...] [--format]\n";
-
 struct Binding {
     std::string name;
     Extended value = 0;
 };
 
-int UsageError(std::ostream& err, const std::string& problem)
-{
-    err << "vgraph-cli eval: " << problem << "\n" << kEvalUsage;
-    return kExitUsage;
-}
+int UsageError(std::ostream& err, const std::string& problem) { return CliUsageError(err, "eval", problem); }
 
 // A finite number in the C locale's form ("-2e10", "0.5", "+3"); empty means 0.
 bool ParseValue(std::string_view text, Extended& value)
@@ -43,24 +38,14 @@ bool ParseValue(std::string_view text, Extended& value)
     return true;
 }
 
-// "NAME=VALUE", "NAME=" or "NAME" (a missing value is 0).
+// "NAME=VALUE" or "NAME=" (a missing value is 0); anything else is a stray
+// argument.
 bool ParseBinding(const std::string& arg, Binding& binding)
 {
     const std::size_t eq = arg.find('=');
+    if (eq == std::string::npos || eq == 0) return false;
     binding.name = arg.substr(0, eq);
-    if (binding.name.empty()) return false;
-    if (eq == std::string::npos) {
-        binding.value = 0;
-        return true;
-    }
     return ParseValue(std::string_view(arg).substr(eq + 1), binding.value);
-}
-
-std::string FormatFullPrecision(Extended v)
-{
-    char text[64];
-    const auto r = std::to_chars(text, text + sizeof text, v, std::chars_format::general, 21);
-    return std::string(text, r.ptr);
 }
 
 }  // namespace
@@ -83,22 +68,19 @@ int RunEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
     for (std::size_t i = 1; i < operands.size(); ++i) {
         Binding b;
         if (!ParseBinding(operands[i], b)) {
-            return UsageError(err, "bad NAME=VALUE argument '" + operands[i] + "'");
+            return UsageError(err, "'" + operands[i] + "' is not NAME=VALUE");
         }
         bindings.push_back(b);
     }
     if (bindings.empty()) bindings.push_back(Binding{"X", 0});
 
     const std::string& formula = operands[0];
-    if (IsBlankFormula(formula)) {
-        err << "Empty formula\n";
-        return kExitSyntaxError;
-    }
+    if (IsBlankFormula(formula)) return CliEmptyFormula(err);
     const std::string second = bindings.size() > 1 ? bindings[1].name : std::string();
     TStackList postfix;
     const EngineError syntax = CompileFormula(formula, bindings[0].name, second, postfix);
     if (syntax != kEngineOk) {
-        err << "Error " << int(syntax) << ": " << EngineMessage(syntax) << "\n";
+        PrintCliError(err, "Error " + std::to_string(int(syntax)) + ": " + EngineMessage(syntax));
         return kExitSyntaxError;
     }
     TCalculator2Var calculator(postfix);
@@ -109,7 +91,7 @@ int RunEvalCommand(const std::vector<std::string>& args, std::ostream& out, std:
         out << "undefined (code " << int(code) << ")\n";
         return kExitUndefined;
     }
-    out << (format ? FormatNumber(result) : FormatFullPrecision(result)) << "\n";
+    out << (format ? FormatNumber(result) : CliNumber(result)) << "\n";
     return kExitOk;
 }
 

@@ -1,6 +1,5 @@
 // vgraph-cli number MODE TEXT: the number text forms, for scripts and tests.
 #include <cerrno>
-#include <charconv>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -9,22 +8,11 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
+#include "cli/cli_document_support.h"
 #include "engine/number_text.h"
 
 namespace vg {
 namespace {
-
-constexpr const char* kNumberUsage =
-    "usage: vgraph-cli number format|power|formula|display|parse-text|parse-input|parse-cell TEXT\n";
-
-// Numbers are printed as "%.21Lg" would in the C locale.
-std::string FullPrecision(Extended v)
-{
-    char text[64];
-    auto [end, ec] = std::to_chars(text, text + sizeof text, v, std::chars_format::general, 21);
-    (void)ec;
-    return std::string(text, end);
-}
 
 // The nearest extended value, as strtold reads it in the C locale (so "inf",
 // "nan" and hexadecimal floats are accepted here: they are what is formatted).
@@ -46,7 +34,7 @@ int PrintParsed(Extended (*parse)(std::string_view, bool&), const std::string& t
         out << "failed\n";
         return kExitUndefined;
     }
-    out << FullPrecision(value) << "\n";
+    out << CliNumber(value) << "\n";
     return kExitOk;
 }
 
@@ -54,10 +42,7 @@ int PrintParsed(Extended (*parse)(std::string_view, bool&), const std::string& t
 
 int RunNumberCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (args.size() != 2) {
-        err << "vgraph-cli number: expected MODE and TEXT\n" << kNumberUsage;
-        return kExitUsage;
-    }
+    if (args.size() != 2) return CliUsageError(err, "number", "expected MODE and TEXT");
     const std::string& mode = args[0];
     const std::string& text = args[1];
     if (mode == "parse-text") return PrintParsed(&ParseNumberText, text, out);
@@ -69,16 +54,10 @@ int RunNumberCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (mode == "power") format = &FormatPowerNumber;
     if (mode == "formula") format = &FormatFormulaNumber;
     const bool display = mode == "display";
-    if (!format && !display) {
-        err << "vgraph-cli number: unknown mode '" << mode << "'\n" << kNumberUsage;
-        return kExitUsage;
-    }
+    if (!format && !display) return CliUsageError(err, "number", "unknown mode '" + mode + "'");
     Extended value = 0;
-    if (!ReadExtended(text, value)) {
-        err << "vgraph-cli number: not a number: '" << text << "'\n" << kNumberUsage;
-        return kExitUsage;
-    }
-    out << (display ? FullPrecision(RoundToDisplay(value)) : format(value)) << "\n";
+    if (!ReadExtended(text, value)) return CliUsageError(err, "number", "not a number: '" + text + "'");
+    out << (display ? CliNumber(RoundToDisplay(value)) : format(value)) << "\n";
     return kExitOk;
 }
 

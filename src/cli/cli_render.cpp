@@ -21,7 +21,12 @@ namespace vg {
 
 namespace {
 
-constexpr const char* kRenderUsage = "render FILE.vgr OUT [--size WxH] [--scale S]";
+// Bad options are refused with exit 2 and the picture dialogs' message,
+// naming the option and the form it takes.
+void OptionError(std::ostream& err, const std::string& option, const std::string& given, const char* message)
+{
+    PrintCliError(err, "render: " + option + ": " + message + " (got '" + given + "')");
+}
 
 bool ParseInt(const std::string& text, int& value)
 {
@@ -50,7 +55,7 @@ bool ParseRenderArgs(const std::vector<std::string>& args, RenderArgs& out, std:
         const std::string& a = args[i];
         if (a == "--size" || a == "--scale") {
             if (i + 1 >= args.size()) {
-                err << "vgraph-cli render: " << a << " needs a value\n";
+                PrintCliError(err, "render: " + a + (a == "--size" ? " needs WxH" : " needs S"));
                 return false;
             }
             const std::string& v = args[++i];
@@ -58,7 +63,7 @@ bool ParseRenderArgs(const std::vector<std::string>& args, RenderArgs& out, std:
                 int w = 0, h = 0;
                 if (!ParseSize(v, w, h) || w < kMinPictureSize || w > kMaxPictureSize ||
                     h < kMinPictureSize || h > kMaxPictureSize) {
-                    err << "This value must be an integer\nfrom 100 up to 3000\n";
+                    OptionError(err, "--size WxH", v, "This value must be an integer\rfrom 100 up to 3000");
                     return false;
                 }
                 out.request.Width = w;
@@ -67,26 +72,27 @@ bool ParseRenderArgs(const std::vector<std::string>& args, RenderArgs& out, std:
                 bool failed = false;
                 long double s = ParseNumberInput(v, failed);
                 if (failed || s < kMinPictureScale || s > kMaxPictureScale) {
-                    err << "This value must be a number\nfrom 1 up to 10\n";
+                    OptionError(err, "--scale S", v, "This value must be a number\rfrom 1 up to 10");
                     return false;
                 }
                 out.request.Scale = s;
             }
         } else if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
-            err << "vgraph-cli render: unknown option " << a << "\n";
+            PrintCliError(err, "render: unknown option " + a + "; 'vgraph-cli help render' shows the usage");
             return false;
         } else {
             files.push_back(a);
         }
     }
     if (files.size() != 2) {
-        err << "Usage: vgraph-cli " << kRenderUsage << "\n";
+        PrintCliError(err, "render: expected FILE.vgr and OUT");
+        err << "Usage: vgraph-cli render FILE.vgr OUT [--size WxH] [--scale S]\n";
         return false;
     }
     out.input = files[0];
     out.output = files[1];
     if (PictureFormatOfFile(out.output) == PictureFileFormat::Unknown) {
-        err << "vgraph-cli render: the picture must be .bmp, .gif, .png, .svg or .pdf\n";
+        PrintCliFileError(err, out.output, "the picture must be .bmp, .gif, .png, .svg or .pdf");
         return false;
     }
     return true;
@@ -100,14 +106,14 @@ int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (!ParseRenderArgs(args, r, err)) return kExitSyntaxError;
 #ifndef VG_CLI_QT_RENDER
     (void)out;
-    err << "vgraph-cli render: drawing pictures needs the GUI build (configure with VG_GUI=ON)\n";
+    PrintCliError(err, "render: drawing pictures needs the GUI build (configure with VG_GUI=ON)");
     return 1;
 #else
     std::string message;
     std::unique_ptr<TGraphicsManager> document =
         OpenDocument(r.input, DefaultViewSettings(), DefaultDocumentOptions(), message);
     if (!document) {
-        err << message << "\n";
+        PrintCliFileError(err, r.input, message);
         return kExitSyntaxError;
     }
     document->ComputeAllGraphs();
@@ -115,9 +121,7 @@ int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, st
     std::unique_ptr<PictureDevices> devices = CreateQtPictureDevices();
     message = SavePicture(*document, *devices, r.output, r.request);
     if (!message.empty()) {
-        for (char& c : message)
-            if (c == '\r') c = '\n';
-        err << message << "\n";
+        PrintCliFileError(err, r.output, message);
         return 1;
     }
     out << r.output << "\n";

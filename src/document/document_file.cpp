@@ -15,11 +15,13 @@ namespace {
 using RecordBuffer = std::array<uint8_t, kFileRecordSize>;
 
 // Where records come from: a file read record by record, or bytes in memory.
-// Bytes after the last whole record are not a record and are ignored.
+// A document is a whole number of records: anything else is a cut-off or
+// damaged file, never read as the records it happens to hold.
 class RecordSource {
 public:
     virtual ~RecordSource() = default;
     virtual bool Opened() const = 0;
+    virtual bool WholeRecords() const = 0;
     virtual std::size_t RecordCount() const = 0;
     virtual bool Read(std::size_t index, RecordBuffer& out) = 0;
 };
@@ -28,6 +30,7 @@ class MemorySource : public RecordSource {
 public:
     explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
     bool Opened() const override { return true; }
+    bool WholeRecords() const override { return bytes_.size() % kFileRecordSize == 0; }
     std::size_t RecordCount() const override { return bytes_.size() / kFileRecordSize; }
     bool Read(std::size_t index, RecordBuffer& out) override
     {
@@ -50,9 +53,11 @@ public:
         in_.seekg(0, std::ios::beg);
         if (size < 0 || !in_) return;
         count_ = static_cast<std::size_t>(size) / kFileRecordSize;
+        whole_ = static_cast<std::size_t>(size) % kFileRecordSize == 0;
         opened_ = true;
     }
     bool Opened() const override { return opened_; }
+    bool WholeRecords() const override { return whole_; }
     std::size_t RecordCount() const override { return count_; }
     bool Read(std::size_t index, RecordBuffer& out) override
     {
@@ -65,6 +70,7 @@ public:
 private:
     std::ifstream in_;
     std::size_t count_ = 0;
+    bool whole_ = false;
     bool opened_ = false;
 };
 
@@ -80,7 +86,7 @@ DocumentFileCheck Validate(RecordSource& source)
 {
     DocumentFileCheck check;
     if (!source.Opened()) return {false, false};
-    if (source.RecordCount() == 0) return {false, true};
+    if (source.RecordCount() == 0 || !source.WholeRecords()) return {false, true};
     RecordBuffer buffer;
     if (!source.Read(0, buffer)) return {false, false};
     if (!IsValidDocumentOptions(RecordFrom<DocumentOptions>(buffer))) return {false, true};
@@ -109,7 +115,7 @@ struct LoadedRecords {
 
 bool Load(RecordSource& source, LoadedRecords& loaded)
 {
-    if (!source.Opened() || source.RecordCount() == 0) return false;
+    if (!source.Opened() || source.RecordCount() == 0 || !source.WholeRecords()) return false;
     RecordBuffer buffer;
     if (!source.Read(0, buffer)) return false;
     loaded.Options = RecordFrom<DocumentOptions>(buffer);

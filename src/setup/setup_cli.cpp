@@ -57,6 +57,12 @@ int ExtractAll(const std::string& archive, const std::string& folder, std::ostre
 
 int RunSetupCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
+        out << kUsage;
+        return kSetupExitOk;
+    }
+    if (!args.empty() && args[0] != "--list" && args[0] != "--extract")
+        err << "setup: unknown option '" << args[0] << "'; 'setup --help' lists the modes\n";
     if (args.size() == 2 && args[0] == "--list")
         return ListEntries(args[1], out, err);
     if (args.size() == 3 && args[0] == "--extract")

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "support/readable_test_names.h"
 
 namespace vg {
 namespace {
@@ -46,20 +47,25 @@ INSTANTIATE_TEST_SUITE_P(Cases, DeriveCommand, ::testing::Values(
     DeriveRow{{"1/X"}, 0, "(-1)/X^2\n", ""},
     DeriveRow{{"LG(X)"}, 0, "1/(X*2.3025851)\n", ""},
     DeriveRow{{"sin(t)", "t"}, 0, "cos(t)\n", ""},
-    DeriveRow{{"SIN(X)", "T"}, 2, "", "Error 1: syntax error\n"},  // X is no name then
+    DeriveRow{{"SIN(X)", "T"}, 2, "", "vgraph-cli: Error 1: syntax error\n"},  // X is no name then
     DeriveRow{{"ABS(X)"}, 3,
               "The expression contains nondifferentiable function or operation\n", ""},
     DeriveRow{{Repeat("X", "*", 26)}, 3, "Too large expression for derivation\n", ""},
     DeriveRow{{"X*X*X"}, 0, "(X+X)*X+X*X\n", ""},
     DeriveRow{{Repeat("X", "+", 26)}, 0, "26\n", ""},
-    DeriveRow{{"2*-3"}, 2, "", "Error 1: syntax error\n"},
-    DeriveRow{{"((X"}, 2, "", "Error 3: not enough ')' \n"},
-    DeriveRow{{"  "}, 2, "", "Empty formula\n"},
+    DeriveRow{{"2*-3"}, 2, "", "vgraph-cli: Error 1: syntax error\n"},
+    DeriveRow{{"((X"}, 2, "", "vgraph-cli: Error 3: not enough ')' \n"},
+    DeriveRow{{"  "}, 2, "", "vgraph-cli: Empty formula\n"},
     DeriveRow{{"--depth", Repeat("X", "*", 26)}, 0, "26\n", ""},
     DeriveRow{{"--depth", "SIN(X)+X"}, 0, "2\n", ""},
-    DeriveRow{{"--depth", "X)"}, 2, "", "Error 4: not enough '(' \n"},
+    DeriveRow{{"--depth", "X)"}, 2, "", "vgraph-cli: Error 4: not enough '(' \n"},
     DeriveRow{{}, 64, "", "*"},
-    DeriveRow{{"X", "X", "X"}, 64, "", "*"}));
+    DeriveRow{{"X", "X", "X"}, 64, "", "*"}),
+    test::NamesFrom<DeriveRow>([](const DeriveRow& r) {
+        std::string text;
+        for (const std::string& a : r.args) text += (text.empty() ? "" : " ") + a;
+        return text;
+    }));
 
 TEST(DeriveCommand, differentiates_whenMeasureIsExactlyTheLimit)
 {

@@ -111,15 +111,18 @@ TEST_F(CliDocument, badInput_givesTheMessagesAndExitCodes)
         std::string errStart;
     };
     const Row rows[] = {
-        {{"check", broken}, 2, "Incorrect format of the file\n", ""},
-        {{"check", Path("missing.vgr")}, 2, "Input-output error\n", ""},
-        {{"info", broken}, 2, "", "vgraph-cli info: Incorrect format of the file"},
-        {{"compute", broken}, 2, "", "vgraph-cli compute: Incorrect format of the file"},
-        {{"new", Path("x.vgr"), "--add", "YFromX", "SIN(X"}, 2, "", "vgraph-cli new: SIN(X: not enough ')'"},
-        {{"new", Path("x.vgr"), "--add", "Table", "1,2;1e101,3"}, 2, "", "vgraph-cli new: 1,2;1e101,3: bad table point"},
-        {{"new", Path("x.vgr"), "--add", "Integral", "X"}, 64, "", "vgraph-cli new: unknown kind"},
-        {{"new", Path("x.vgr"), "--add", "YFromX", "X", "--relation", "<0"}, 64, "", "vgraph-cli new: --relation"},
-        {{"check"}, 64, "", "usage"},
+        {{"check", broken}, 2, "invalid\n", "vgraph-cli: " + broken + ": Incorrect format of the file\n"},
+        {{"check", Path("missing.vgr")}, 2, "invalid\n", "vgraph-cli: " + Path("missing.vgr") + ": Input-output error\n"},
+        {{"info", broken}, 2, "", "vgraph-cli: " + broken + ": Incorrect format of the file\n"},
+        {{"compute", broken}, 2, "", "vgraph-cli: " + broken + ": Incorrect format of the file\n"},
+        {{"new", Path("x.vgr"), "--add", "YFromX", "SIN(X"}, 2, "", "vgraph-cli: SIN(X: not enough ')'"},
+        {{"new", Path("x.vgr"), "--add", "Table", "1,2;1e101,3"}, 2, "", "vgraph-cli: 1,2;1e101,3: bad table point"},
+        {{"new", Path("x.vgr"), "--add", "Integral", "X"}, 64, "", "vgraph-cli: new: unknown kind"},
+        {{"new", Path("x.vgr"), "--add", "YFromX", "X", "--relation", "<0"}, 64, "", "vgraph-cli: new: --relation"},
+        {{"new", Path("x.vgr"), "--add", "YFromX"}, 64, "", "vgraph-cli: new: --add needs KIND and FORMULA"},
+        {{"compute", broken, "--graph"}, 64, "", "vgraph-cli: compute: --graph needs"},
+        {{"check"}, 64, "", "vgraph-cli: check: "},
+        {{"info", "a.vgr", "b.vgr"}, 64, "", "vgraph-cli: info: "},
     };
     for (const Row& row : rows) {
         Result r = RunDocumentCli(row.args);
@@ -127,6 +130,65 @@ TEST_F(CliDocument, badInput_givesTheMessagesAndExitCodes)
         EXPECT_EQ(r.out, row.out) << row.args[0];
         EXPECT_EQ(r.err.rfind(row.errStart, 0), 0u) << r.err;
     }
+    EXPECT_FALSE(fs::exists(Path("x.vgr")));
+}
+
+// "Empty formula", exit 2 and no file, whatever the kind of the graph.
+TEST_F(CliDocument, new_refusesEmptyFormulas_andWritesNothing)
+{
+    const std::vector<std::vector<std::string>> adds = {
+        {"YFromX", ""}, {"XFromY", "  "}, {"Polar", ""}, {"Param", "COS(T);"}, {"Param", ";SIN(T)"},
+        {"Equation", ""}, {"DifField", " "},
+    };
+    for (const auto& add : adds) {
+        Result r = RunDocumentCli({"new", Path("e.vgr"), "--add", "YFromX", "X", "--add", add[0], add[1]});
+        EXPECT_EQ(r.status, 2) << add[0];
+        EXPECT_EQ(r.err, "vgraph-cli: Empty formula\n") << add[0];
+        EXPECT_FALSE(fs::exists(Path("e.vgr"))) << add[0];
+    }
+    // A table without points is no formula: it may be empty.
+    EXPECT_EQ(RunDocumentCli({"new", Path("e.vgr"), "--add", "Table", ""}).status, 0);
+}
+
+// A document is a whole number of 2028-byte records: a cut-off file is
+// refused by every command instead of losing its last graphs.
+TEST_F(CliDocument, cutOffDocuments_areRefusedByEveryCommand)
+{
+    std::string good = Path("good.vgr");
+    ASSERT_EQ(RunDocumentCli({"new", good, "--add", "YFromX", "X", "--add", "Polar", "1", "--add", "Table", "1,2"}).status,
+              0);
+    std::ifstream in(good, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (std::size_t size : {std::size_t{9000}, std::size_t{5000}, bytes.size() - 1}) {
+        const std::string cut = Path("cut.vgr");
+        std::ofstream(cut, std::ios::binary | std::ios::trunc) << bytes.substr(0, size);
+        const std::string message = "vgraph-cli: " + cut + ": Incorrect format of the file\n";
+        for (const char* command : {"check", "info", "compute"}) {
+            Result r = RunDocumentCli({command, cut});
+            EXPECT_EQ(r.status, 2) << command << " " << size;
+            EXPECT_EQ(r.err, message) << command << " " << size;
+        }
+    }
+}
+
+// Writers never make folders: a missing one is a write error.
+TEST_F(CliDocument, new_intoMissingFolder_failsWithoutCreatingIt)
+{
+    const std::string file = Path("no/such/dir/x.vgr");
+    Result r = RunDocumentCli({"new", file, "--add", "YFromX", "X"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "vgraph-cli: " + file + ": Input-output error\n");
+    EXPECT_FALSE(fs::exists(Path("no")));
+}
+
+// Through a symbolic link the target is written and the link stays.
+TEST_F(CliDocument, new_throughSymbolicLink_writesTheTarget)
+{
+    fs::create_directories(dir / "real");
+    fs::create_symlink("real/doc.vgr", dir / "link.vgr");
+    ASSERT_EQ(RunDocumentCli({"new", Path("link.vgr"), "--add", "YFromX", "X"}).status, 0);
+    EXPECT_TRUE(fs::is_symlink(dir / "link.vgr"));
+    EXPECT_EQ(fs::file_size(dir / "real" / "doc.vgr"), 3u * 2028);
 }
 
 }  // namespace

@@ -174,6 +174,11 @@ TEST_F(DocumentFileTest, brokenRecords_areRefusedAsIncorrectFormat)
         {"1e101 in a table slot", Options() + View() + GraphBytes(huge)},
         {"polar formula of X", Options() + View() + GraphBytes(wrongVariable)},
         {"CoeffX 0", Record(&zeroCoeff, sizeof zeroCoeff) + View()},
+        // Cut-off files: a partial record is damage, not the end of the list.
+        {"cut inside the view record", (Options() + View()).substr(0, 3000)},
+        {"cut inside a graph record", (Options() + View() + GraphBytes(Graph(GraphKind::YFromX, "X"))).substr(0, 5000)},
+        {"one byte short", (Options() + View() + GraphBytes(Graph(GraphKind::YFromX, "X"))).substr(0, 3 * kFileRecordSize - 1)},
+        {"one byte more", Options() + View() + std::string(1, '\0')},
     };
     for (const Row& row : rows) {
         WriteAll(Path("bad.vgr"), row.bytes);
@@ -183,6 +188,8 @@ TEST_F(DocumentFileTest, brokenRecords_areRefusedAsIncorrectFormat)
         std::string message;
         EXPECT_FALSE(OpenDocument(Path("bad.vgr"), DefaultViewSettings(), DefaultDocumentOptions(), message));
         EXPECT_EQ(message, "Incorrect format of the file") << row.name;
+        TGraphicsManager doc(DefaultViewSettings(), DefaultDocumentOptions());
+        EXPECT_FALSE(LoadDocumentBytes(doc, row.bytes)) << row.name;
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "cli/cli.h"
@@ -45,15 +46,19 @@ TEST(CliRender, refusesBadOptionsAndDocumentsWithExit2)
     test::WriteFileBytes(dir + "/bad.vgr", {1, 2, 3});
     struct Row {
         std::vector<std::string> args;
-        const char* message;
+        std::string message;
     };
     const Row rows[] = {
         {{"render", dir + "/doc.vgr", dir + "/p.bmp", "--size", "99x200"}, "This value must be an integer"},
+        // The option and the form it takes are named.
+        {{"render", dir + "/doc.vgr", dir + "/p.bmp", "--size", "100"},
+         "vgraph-cli: render: --size WxH: This value must be an integer from 100 up to 3000 (got '100')"},
+        {{"render", dir + "/doc.vgr", dir + "/p.bmp", "--scale", "x"}, "vgraph-cli: render: --scale S: "},
         {{"render", dir + "/doc.vgr", dir + "/p.bmp", "--size", "200x3001"}, "from 100 up to 3000"},
         {{"render", dir + "/doc.vgr", dir + "/p.bmp", "--scale", "11"}, "This value must be a number"},
         {{"render", dir + "/doc.vgr", dir + "/p.jpg"}, ".bmp, .gif, .png, .svg or .pdf"},
         {{"render", dir + "/doc.vgr"}, "Usage"},
-        {{"render", dir + "/bad.vgr", dir + "/p.bmp"}, "Incorrect format of the file"},
+        {{"render", dir + "/bad.vgr", dir + "/p.bmp"}, "vgraph-cli: " + dir + "/bad.vgr: Incorrect format of the file"},
     };
     for (const Row& r : rows) {
         std::string out, err;
@@ -61,6 +66,18 @@ TEST(CliRender, refusesBadOptionsAndDocumentsWithExit2)
         EXPECT_NE(err.find(r.message), std::string::npos) << err;
     }
     EXPECT_TRUE(test::ReadFileBytes(dir + "/p.bmp").empty());
+}
+
+// A missing folder is a write error (exit 1), and no folder is made.
+TEST(CliRender, intoMissingFolder_failsWithFileWriteError)
+{
+    std::string dir = test::TempFolder("cli-render-folder");
+    auto doc = test::NewDocument();
+    ASSERT_TRUE(WriteDocument(*doc, dir + "/doc.vgr"));
+    std::string out, err;
+    EXPECT_EQ(RunCommand({"render", dir + "/doc.vgr", dir + "/rdir/sub/o.png"}, out, err), 1);
+    EXPECT_EQ(err, "vgraph-cli: " + dir + "/rdir/sub/o.png: File write error\n");
+    EXPECT_FALSE(std::filesystem::exists(dir + "/rdir"));
 }
 
 }  // namespace

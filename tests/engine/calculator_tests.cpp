@@ -5,6 +5,7 @@
 
 #include "engine/numeric_utils.h"
 #include "engine_test_support.h"
+#include "support/readable_test_names.h"
 
 namespace vg {
 namespace {
@@ -49,18 +50,21 @@ INSTANTIATE_TEST_SUITE_P(Operations, Values, ::testing::Values(
     ValueRow{"ASINH(X)", 3, std::asinh(3.0L)}, ValueRow{"ASINH(X)", -3, std::asinh(-3.0L)},
     ValueRow{"ASINH(X)", -1e10L, std::asinh(-1e10L)}, ValueRow{"TAN(X)", 1, std::tan(1.0L)},
     ValueRow{"COT(X)", 1, 1 / std::tan(1.0L)}, ValueRow{"ATAN(X)", 1, kPi / 4},
-    ValueRow{"X", 1e-201L, 0}, ValueRow{"X", 1e2001L, 1e2001L}));
+    ValueRow{"X", 1e-201L, 0}, ValueRow{"X", 1e2001L, 1e2001L}),
+    test::NamesFrom<ValueRow>([](const ValueRow& r) { return std::string(r.formula); }));
 
 INSTANTIATE_TEST_SUITE_P(PowerOfNegativeBase, Values, ::testing::Values(
     ValueRow{"(-8)^(1/3)", 0, -2}, ValueRow{"(-2)^3", 0, -8}, ValueRow{"(-2)^2", 0, 4},
     ValueRow{"(-2)^(-1)", 0, -0.5L}, ValueRow{"(-32)^(1/5)", 0, -2},
-    ValueRow{"(-8)^(-1/3)", 0, -0.5L}, ValueRow{"X^0", -5, 1}, ValueRow{"2^3^2", 0, 512}));
+    ValueRow{"(-8)^(-1/3)", 0, -0.5L}, ValueRow{"X^0", -5, 1}, ValueRow{"2^3^2", 0, 512}),
+    test::NamesFrom<ValueRow>([](const ValueRow& r) { return std::string(r.formula); }));
 
 INSTANTIATE_TEST_SUITE_P(Cancellation, Values, ::testing::Values(
     ValueRow{"0.1+0.2-0.3", 0, 0}, ValueRow{"X-X", 1e300L, 0}, ValueRow{"X+1-1", 1e-30L, 0},
     ValueRow{"X-1", 1 + 0x1p-50L, 0x1p-50L}, ValueRow{"X-1", 1 + 0x1p-54L, 0},
     ValueRow{"1-X", 1 + 0x1p-54L, 0}, ValueRow{"X+X", 1e-60L, 2e-60L},
-    ValueRow{"X+0", 1e-60L, 1e-60L}));
+    ValueRow{"X+0", 1e-60L, 1e-60L}),
+    test::NamesFrom<ValueRow>([](const ValueRow& r) { return std::string(r.formula); }));
 
 struct ErrorRow {
     const char* formula;
@@ -88,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(DomainEdges, Undefined, ::testing::Values(
     ErrorRow{"(-8)^(2/3)", 0, 8}, ErrorRow{"(-2)^0.5", 0, 8}, ErrorRow{"(-2)^X", 2000, 7},
     ErrorRow{"X*X", 1e300L, 8}, ErrorRow{"X", std::numeric_limits<Extended>::infinity(), 8},
     ErrorRow{"X+1", std::numeric_limits<Extended>::quiet_NaN(), 8},
-    ErrorRow{"SQRT(X)", -1e-300L, 8}));
+    ErrorRow{"SQRT(X)", -1e-300L, 8}),
+    test::NamesFrom<ErrorRow>([](const ErrorRow& r) { return std::string(r.formula); }));
 
 TEST(Calculator, evaluatesTwoVariables_andReportsWhichAreUsed)
 {

@@ -10,6 +10,7 @@
 #include "engine/calculator.h"
 #include "engine/check_formula.h"
 #include "engine/derivative.h"
+#include "support/readable_test_names.h"
 #include "engine/derivative_text.h"
 #include "engine/numeric_utils.h"
 #include "engine/transformator.h"
@@ -105,7 +106,8 @@ INSTANTIATE_TEST_SUITE_P(Rules, DerivativeText, ::testing::Values(
     TextRow{"2^3", "0"},
     TextRow{"0.0001*X", "(1*10^(-4))"},
     TextRow{"1234567*X", "(1.234567*10^6)"},
-    TextRow{"SQRT(-1)*X", "sqrt((-1))"}));  // a failing fold leaves the node
+    TextRow{"SQRT(-1)*X", "sqrt((-1))"}),  // a failing fold leaves the node
+    test::NamesFrom<TextRow>([](const TextRow& r) { return std::string(r.formula); }));
 
 TEST(DerivativeText, writesCallersVariableName_whenNameIsLowerCase)
 {

@@ -2,6 +2,7 @@
 
 #include "engine/lexer.h"
 #include "engine_test_support.h"
+#include "support/readable_test_names.h"
 
 namespace vg {
 namespace {
@@ -37,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(ImpliedMultiplication, LexerCodes, ::testing::Values(
     LexRow{"2PI", {0, 33, 0}},
     LexRow{"XX", {4, 33, 4}},
     LexRow{"1 2", {0, 33, 0}},
-    LexRow{"XSIN(X)", {4, 33, 101, 2, 4, 3}}));
+    LexRow{"XSIN(X)", {4, 33, 101, 2, 4, 3}}),
+    test::NamesFrom<LexRow>([](const LexRow& r) { return std::string(r.formula); }));
 
 INSTANTIATE_TEST_SUITE_P(MinusRules, LexerCodes, ::testing::Values(
     LexRow{"-X", {10, 4}},
@@ -45,14 +47,16 @@ INSTANTIATE_TEST_SUITE_P(MinusRules, LexerCodes, ::testing::Values(
     LexRow{"X<-1", {4, 35, 10, 0}},
     LexRow{"NOT -X", {11, 10, 4}},
     LexRow{"X=1 AND -X<0", {4, 40, 0, 41, 10, 4, 35, 0}},
-    LexRow{"(-X)", {2, 10, 4, 3}}));
+    LexRow{"(-X)", {2, 10, 4, 3}}),
+    test::NamesFrom<LexRow>([](const LexRow& r) { return std::string(r.formula); }));
 
 INSTANTIATE_TEST_SUITE_P(Keywords, LexerCodes, ::testing::Values(
     LexRow{"sin(x)", {101, 2, 4, 3}},
     LexRow{"Sqrt(X)<=X>=X<>X", {103, 2, 4, 3, 37, 4, 38, 4, 39, 4}},
     LexRow{"ASINH(X)^ACOTH(X)", {119, 2, 4, 3, 30, 122, 2, 4, 3}},
     LexRow{"X xor X or X", {4, 43, 4, 42, 4}},
-    LexRow{"random(round(sign(X)))", {123, 2, 124, 2, 125, 2, 4, 3, 3, 3}}));
+    LexRow{"random(round(sign(X)))", {123, 2, 124, 2, 125, 2, 4, 3, 3, 3}}),
+    test::NamesFrom<LexRow>([](const LexRow& r) { return std::string(r.formula); }));
 
 TEST(Lexer, readsNumbers_inExtendedPrecision)
 {

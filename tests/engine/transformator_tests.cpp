@@ -2,6 +2,7 @@
 
 #include "engine/transformator.h"
 #include "engine_test_support.h"
+#include "support/readable_test_names.h"
 
 namespace vg {
 namespace {
@@ -47,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(Precedence, PostfixOrder, ::testing::Values(
     PostfixRow{"NOT X AND Y", {4, 11, 5, 41}},
     PostfixRow{"SIN(X)^2", {4, 101, 0, 30}},
     PostfixRow{"X^SIN(X)^2", {4, 4, 101, 0, 30, 30}},
-    PostfixRow{"X+Y<X*Y", {4, 5, 32, 4, 5, 33, 35}}));
+    PostfixRow{"X+Y<X*Y", {4, 5, 32, 4, 5, 33, 35}}),
+    test::NamesFrom<PostfixRow>([](const PostfixRow& r) { return std::string(r.formula); }));
 
 TEST(Transform, reportsUnbalancedParentheses)
 {

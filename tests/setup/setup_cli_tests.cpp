@@ -34,6 +34,19 @@ TEST(SetupCli, printsUsage_whenArgumentsWrong)
     }
 }
 
+TEST(SetupCli, printsUsageOnStandardOutput_whenAskedForHelp)
+{
+    for (const char* ask : {"--help", "-h", "help"}) {
+        const CliRun r = RunSetup({ask});
+        EXPECT_EQ(r.Status, kSetupExitOk) << ask;
+        EXPECT_EQ(r.Out.rfind("Usage: setup --list ARCHIVE\n", 0), 0u) << ask;
+        EXPECT_EQ(r.Err, "") << ask;
+    }
+    const CliRun unknown = RunSetup({"--bogus"});
+    EXPECT_EQ(unknown.Status, kSetupExitUsage);
+    EXPECT_EQ(unknown.Err.rfind("setup: unknown option '--bogus'; 'setup --help'", 0), 0u) << unknown.Err;
+}
+
 TEST(SetupCli, listsEntries_oneLinePerEntry)
 {
     TempFolder folder;
