@@ -78,7 +78,7 @@ constexpr CommandInfo kCommands[] = {
      "Open the Definite Integral window", "Integration", "Open the Definite Integral window",
      "integration", A::Always, false},
     {C::Regress, "RegressItem", "RegressButton", "&Regression...", "", 24, "Open the Regression window",
-     "Regression", "Open the Regression window", "regression", A::DocumentWithGraphs, false},
+     "Regression", "Open the Regression window", "regression", A::DocumentWithGraphs, true},
 
     {C::FunctionProps, "FunctionPropsItem", "", "&Graph Properties...", "", 31,
      "Change the default graph properties", "", "", "", A::Document, false},

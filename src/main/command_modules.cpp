@@ -1,13 +1,14 @@
 #include "main/command_modules.h"
 
 #include "app/ui/main_form.h"
+#include "tools/ui/regression_commands.h"
 
 namespace vg {
 
 void InstallCommandModules(TMainForm& form)
 {
     // Each family: one Install call, in menu order.
-    (void)form;
+    InstallRegressionCommands(form);
 }
 
 }  // namespace vg

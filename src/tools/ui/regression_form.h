@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+#include <vector>
+
+#include "document/graph_record.h"
+#include "tools/regression.h"
+#include "tools/regression_compare.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+
+namespace vg {
+
+class TGraphicsManager;
+
+// The Regression window: a table graph of the document, the model to fit,
+// the fitted formula with its goodness of fit, the comparison of every model
+// the data admit, and Add Graph for the fitted curve. The chosen kind and
+// degree live in the program options.
+class TRegressForm : public QDialog {
+    Q_OBJECT
+public:
+    // exec() ends with this when the fitted curve is to be added.
+    static constexpr int AddGraphResult = 2;
+    static constexpr int HelpContext = 211;
+
+    // selectedGraph: the main window's selected graph, chosen when it is a table.
+    TRegressForm(const TGraphicsManager& document, int selectedGraph, QWidget* parent = nullptr);
+
+    // Called instead of closing when the document is already full, so that the
+    // add-graph operation reports it while the window stays.
+    void SetFullDocumentHandler(std::function<void(const GraphRecord&)> handler);
+
+    // A Y(x) graph of the fitted formula with the default appearance.
+    GraphRecord GraphToAdd() const;
+
+    QRadioButton* KindRadioButton(RegressionKind kind) const;
+    const std::vector<RegressionComparisonRow>& ComparisonRows() const { return comparison_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    QWidget* BuildFitPage();
+    QWidget* BuildComparePage();
+    void FillTableList(int selectedGraph);
+
+    void TableComboBoxChange();
+    void KindRadioButtonClick(int kind);
+    void PolynomPowerEditEnter();
+    void PolynomPowerEditLeft();
+    // The degree typed, when it is an integer from 2 to 9; else the message.
+    bool CheckDegree(int& degree);
+    void AddFunctionButtonClick();
+    void CompareGridDoubleClick(int row);
+
+    RegressionPoints ChosenPoints() const;
+    void ShowFit();
+    void ShowComparison();
+
+    const TGraphicsManager& document_;
+    std::vector<int> tableGraphs_;  // graph index of each TableComboBox entry
+    std::vector<RegressionComparisonRow> comparison_;
+    std::function<void(const GraphRecord&)> fullDocumentHandler_;
+
+    QTabWidget* pages_ = nullptr;
+    QComboBox* tableComboBox_ = nullptr;
+    QButtonGroup* kindGroup_ = nullptr;
+    QLineEdit* polynomPowerEdit_ = nullptr;
+    QLineEdit* formulaEdit_ = nullptr;
+    QLabel* squareLabel_ = nullptr;
+    QLabel* rSquaredLabel_ = nullptr;
+    QTableWidget* compareGrid_ = nullptr;
+    QPushButton* addFunctionButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+};
+
+}  // namespace vg
