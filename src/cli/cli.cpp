@@ -28,7 +28,11 @@ const std::vector<CliCommand>& CliCommands()
          "  KIND: YFromX (variable X), XFromY (Y), Polar (A), Param (T, \"X(t);Y(t)\"),\n"
          "        Equation (X and Y), DifField (X and Y), Table (\"x1,y1;x2,y2;...\")",
          RunNewCommand},
-        {"regress", "regress FILE.vgr [--graph N] --kind KIND [--degree D] | --compare", RunRegressCommand},
+        {"regress",
+         "regress FILE.vgr [--graph N] --kind KIND [--degree D] | --compare\n"
+         "  KIND: linear, hyperbolic, logarithmic, power, exponential, exponential2,\n"
+         "        polynomial (degree D from 2 up to 9, default 2) or best",
+         RunRegressCommand},
     };
     return commands;
 }

@@ -15,12 +15,6 @@
 namespace vg {
 namespace {
 
-constexpr const char* kRegressUsage =
-    "usage: vgraph-cli regress FILE.vgr [--graph N] --kind KIND [--degree D]\n"
-    "       vgraph-cli regress FILE.vgr [--graph N] --compare\n"
-    "  KIND: linear, hyperbolic, logarithmic, power, exponential, exponential2,\n"
-    "        polynomial (degree D from 2 to 9, default 2) or best\n";
-
 struct KindWord {
     const char* word;
     RegressionKind kind;
@@ -66,8 +60,7 @@ struct RegressArgs {
 
 bool UsageError(std::ostream& err, const std::string& problem)
 {
-    err << "vgraph-cli: " << problem << "\n";
-    err << kRegressUsage;
+    CliUsageError(err, "regress", problem);
     return false;
 }
 
@@ -95,7 +88,7 @@ bool ParseRegressArgs(const std::vector<std::string>& args, RegressArgs& r, std:
             return UsageError(err, "unexpected argument '" + a + "'");
         }
     }
-    if (r.file.empty()) return UsageError(err, "regress needs a document FILE.vgr");
+    if (r.file.empty()) return UsageError(err, "missing FILE.vgr");
     if (r.compare == r.hasKind) return UsageError(err, "give either --kind or --compare");
     return true;
 }
@@ -105,19 +98,19 @@ bool ParseRegressArgs(const std::vector<std::string>& args, RegressArgs& r, std:
 int ChooseTableGraph(const TGraphicsManager& doc, const RegressArgs& r, std::ostream& err, int& status)
 {
     if (r.graph > doc.GraphCount()) {
-        err << "vgraph-cli: " << r.file << ": the document has " << doc.GraphCount() << " graphs\n";
+        PrintCliFileError(err, r.file, "the document has " + std::to_string(doc.GraphCount()) + " graphs");
         status = kExitUsage;
         return -1;
     }
     status = kExitSyntaxError;
     if (r.graph > 0) {
         if (doc.Graph(r.graph - 1).Record.Kind == GraphKind::Table) return r.graph - 1;
-        err << "vgraph-cli: " << r.file << ": graph " << r.graph << " is not a table\n";
+        PrintCliFileError(err, r.file, "graph " + std::to_string(r.graph) + " is not a table");
         return -1;
     }
     for (int i = 0; i < doc.GraphCount(); ++i)
         if (doc.Graph(i).Record.Kind == GraphKind::Table) return i;
-    err << "vgraph-cli: " << r.file << ": " << kNoTableGraphText << "\n";
+    PrintCliFileError(err, r.file, kNoTableGraphText);
     return -1;
 }
 
