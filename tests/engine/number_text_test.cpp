@@ -12,6 +12,7 @@
 #include "engine/calculator.h"
 #include "engine/check_formula.h"
 #include "engine/numeric_utils.h"
+#include "support/comma_locale.h"
 
 namespace vg {
 namespace {
@@ -233,19 +234,23 @@ TEST(NumberText, writtenFormsReadBack_asTheirRoundedValues)
     }
 }
 
+// Under CTest the locale with a decimal comma is there, built for the tests.
+TEST(CommaLocale, isBuiltForTheTests_intoTheBuildTree)
+{
+    if (!test::RunByCtest()) GTEST_SKIP() << "CTest builds the locale";
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_TRUE(test::UseCommaLocale()) << "no de_DE.UTF-8 in " << VG_TEST_LOCALE_DIR;
+    char probe[32];
+    std::snprintf(probe, sizeof probe, "%.1f", 2.5);
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_STREQ(probe, "2,5");
+}
+
 // The process may run in a locale that writes "2,5": the forms must not care.
 TEST(NumberText, formsUsePoint_whenProcessLocaleUsesComma)
 {
-    const char* commaLocales[] = {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "de_DE"};
     std::string previous = std::setlocale(LC_ALL, nullptr);
-    const char* found = nullptr;
-    for (const char* name : commaLocales) {
-        if (std::setlocale(LC_ALL, name)) {
-            found = name;
-            break;
-        }
-    }
-    if (!found) GTEST_SKIP() << "no locale with a decimal comma is installed";
+    if (!test::UseCommaLocale()) GTEST_SKIP() << "the tests' comma locale is not built";
     char probe[32];
     std::snprintf(probe, sizeof probe, "%.1f", 2.5);
     EXPECT_STREQ(probe, "2,5");  // the locale really is in force
