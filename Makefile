@@ -3,7 +3,7 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test build deps bench fuzz sanitize clean
+.PHONY: run test build deps bench fuzz sanitize clean setup-archive deb
 
 deps:
 	@scripts/install-deps.sh
@@ -19,6 +19,14 @@ run: build
 
 test: build
 	@scripts/run-tests.sh $(BUILD)
+
+# Setup.dat beside build/bin/setup: the installer's archive of the program.
+setup-archive: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target setup-archive
+
+# The Debian package in build/packages/.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 # Core only, with AddressSanitizer and UndefinedBehaviorSanitizer, plus the
 # libFuzzer targets (clang).

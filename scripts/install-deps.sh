@@ -13,8 +13,10 @@ packages=(
   # (into the build tree; the system's locale configuration is not touched).
   locales
   # Independent references of the tests: high-precision numerics, PDF
-  # rasteriser, the archiver.
+  # rasteriser, the archiver (which also packs Setup.dat), the desktop's own
+  # tools that check what setup and the Debian package install.
   libmpfr-dev poppler-utils zip
+  shared-mime-info xdg-utils appstream dpkg-dev
 )
 if [ "${1:-}" = "--dev" ]; then
   # Sanitizer builds, fuzzing and the benchmark peers.

@@ -1,0 +1,1 @@
+target_link_libraries(uninstall_list_fuzz PRIVATE vg_setup)
