@@ -104,8 +104,11 @@ std::string MimeAppsListPath()
     return XdgConfigHome() + "/mimeapps.list";
 }
 
+// Writes a file of the desktop's folders, making the folders it needs.
 bool WriteInto(const std::string& path, std::string_view bytes, IntegrationResult& result)
 {
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
     const bool ok = WriteFileAtomically(path, bytes);
     (ok ? result.Written : result.Failed).push_back(path);
     return ok;
@@ -151,11 +154,15 @@ void EditMimeAppsList(std::string (*edit)(std::string_view))
     if (read != ReadFileResult::Ok && read != ReadFileResult::NotFound)
         return;
     const std::string edited = edit(text);
+    if (edited == text)
+        return;
     std::error_code ec;
-    if (edited != text && edited.find_first_not_of(" \t\r\n") == std::string::npos)
+    if (edited.find_first_not_of(" \t\r\n") == std::string::npos) {
         std::filesystem::remove(path, ec);
-    else if (edited != text)
-        WriteFileAtomically(path, edited);
+        return;
+    }
+    std::filesystem::create_directories(XdgConfigHome(), ec);
+    WriteFileAtomically(path, edited);
 }
 
 }  // namespace

@@ -224,7 +224,7 @@ int RunSetupCommand(const std::vector<std::string>& args, std::istream& in, std:
         out << kUsage;
         return kSetupExitOk;
     }
-    if (!args.empty() && args[0] != "--list" && args[0] != "--extract")
+    if (!IsHeadlessSetupCommand(args) && !args.empty())
         err << "setup: unknown option '" << args[0] << "'; 'setup --help' lists the modes\n";
     if (args.size() == 2 && args[0] == "--list")
         return ListEntries(args[1], out, err);
