@@ -204,6 +204,11 @@ bool ClipToRect(long double& x1, long double& y1, long double& x2, long double& 
     return true;
 }
 
+ColorValue BackgroundColor(const DocumentOptions& d, const DeviceContext& device)
+{
+    return device.BlackAndWhite ? kColorTable[15] : ColorOfIndex(d.BackColor);
+}
+
 class FramePainter {
 public:
     FramePainter(Canvas& canvas, const DocumentOptions& d, const ViewSettings& v,
@@ -245,6 +250,14 @@ private:
                              ? CanvasRect{left, top, left + e.cx, top + e.cy}
                              : CanvasRect{left, top, left + e.cy, top + e.cx};
         extent_ = extent_.United(box);
+    }
+    // A label sits on a patch of the background, so grid lines and marks that
+    // run through its place never hide a minus sign or a digit.
+    void Label(int left, int top, const TextExtent& e, const std::string& text)
+    {
+        canvas_.SetBrush(BackgroundColor(d_, device_), BrushStyle::Solid);
+        canvas_.FillRect(CanvasRect{left, top, left + e.cx, top + e.cy});
+        Text(left, top, text);
     }
     void ExtendBy(const CanvasRect& box) { extent_ = extent_.United(box); }
     void XAxisLineEnds(int& tipX) const;
@@ -488,7 +501,7 @@ void FramePainter::Labels()
             TextExtent e = canvas_.MeasureText(text);
             int x = map_.ToScreenX(u);
             int top = d_.LabelsXAbove ? axisY_ - distance - e.cy : axisY_ + distance + 1;
-            Text(x - e.cx / 2, top, text);
+            Label(x - e.cx / 2, top, e, text);
         });
     }
     if (d_.LabelsY) {
@@ -506,7 +519,7 @@ void FramePainter::Labels()
             TextExtent e = canvas_.MeasureText(text);
             int y = map_.ToScreenY(v);
             int left = d_.LabelsYLeft ? axisX_ - distance - e.cx : axisX_ + distance + 1;
-            Text(left, y - e.cy / 2, text);
+            Label(left, y - e.cy / 2, e, text);
         });
     }
 }
@@ -612,8 +625,7 @@ CanvasRect ComputePlotRect(Canvas& canvas, const DocumentOptions& d, const ViewS
 PlotFrame DrawFrame(Canvas& canvas, const DocumentOptions& d, const ViewSettings& v,
                     const CanvasRect& output, const DeviceContext& device)
 {
-    canvas.SetBrush(device.BlackAndWhite ? kColorTable[15] : ColorOfIndex(d.BackColor),
-                    BrushStyle::Solid);
+    canvas.SetBrush(BackgroundColor(d, device), BrushStyle::Solid);
     canvas.FillRect(output);
     CanvasRect r = ComputePlotRect(canvas, d, v, output, device);
     FramePainter painter(canvas, d, v, device, r);

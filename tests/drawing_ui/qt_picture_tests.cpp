@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <unordered_set>
 
@@ -10,6 +12,7 @@
 #include "document/picture_export.h"
 #include "drawing/picture_test_support.h"
 #include "drawing/sample_documents.h"
+#include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_picture_devices.h"
 
 namespace vg {
@@ -33,6 +36,56 @@ TEST(QtPictures, drawnPixelsAreAllTableColours_withoutAntialiasing)
         for (ColorValue c : surface->Finish()) foreign += table.count(c) == 0;
         EXPECT_EQ(foreign, 0) << name;
     }
+}
+
+// The Qt canvas, noting where each text lands.
+class TextBoxCanvas : public QtCanvas {
+public:
+    using QtCanvas::QtCanvas;
+    std::vector<std::pair<std::string, CanvasRect>> texts;
+
+protected:
+    void DoDrawText(int left, int top, const std::string& text, TextOrientation orientation) override
+    {
+        const TextExtent e = DoMeasureText(text);
+        texts.push_back({text, CanvasRect{left, top, left + e.cx, top + e.cy}});
+        QtCanvas::DoDrawText(left, top, text, orientation);
+    }
+};
+
+// Grid lines at the label positions run through the labels' places: every
+// label is still whole (no grid pixel inside it, so the minus signs stay).
+TEST(QtPictures, labelsSitOnTheBackground_whenGridLinesRunThroughThem)
+{
+    auto doc = test::NewDocument();
+    doc->Options.HorLines = 1;
+    doc->Options.VertLines = 1;
+    doc->Options.HorColor = 12;
+    doc->Options.VertColor = 12;
+    doc->Options.HorStep = 0.5L;
+    doc->Options.VertStep = 0.5L;
+    QImage image(420, 320, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    std::vector<std::pair<std::string, CanvasRect>> texts;
+    {
+        TextBoxCanvas canvas(image);
+        DrawDocument(*doc, canvas, {0, 0, image.width(), image.height()});
+        texts = canvas.texts;
+    }
+    const QColor grid = QtCanvas::ToQColor(ColorOfIndex(12));
+    int labels = 0, negative = 0;
+    for (const auto& [text, box] : texts) {
+        if (text.empty() || (text[0] != '-' && !std::isdigit(static_cast<unsigned char>(text[0])))) continue;
+        ++labels;
+        negative += text[0] == '-';
+        int gridPixels = 0;
+        for (int y = std::max(box.top, 0); y < std::min(box.bottom, image.height()); ++y)
+            for (int x = std::max(box.left, 0); x < std::min(box.right, image.width()); ++x)
+                gridPixels += image.pixelColor(x, y) == grid;
+        EXPECT_EQ(gridPixels, 0) << "label " << text << " at " << box.left << "," << box.top;
+    }
+    EXPECT_GE(labels, 30);
+    EXPECT_GE(negative, 15);
 }
 
 TEST(QtPictures, everyFormatIsWritten_andTheBitmapsAgree)
