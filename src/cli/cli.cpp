@@ -14,7 +14,9 @@ const std::vector<CliCommand>& CliCommands()
         {"eval", "eval FORMULA [NAME=VALUE ...] [--format]", RunEvalCommand},
         {"check-formula", "check-formula FORMULA [NAME [NAME2]]", RunCheckFormulaCommand},
         {"derive", "derive [--depth] FORMULA [VARIABLE]", RunDeriveCommand},
-        {"number", "number format|power|formula|display|parse-text|parse-input|parse-cell TEXT",
+        {"number",
+         "number format|power|formula|display|parse-text|parse-input|parse-cell|nice-step TEXT\n"
+         "  vgraph-cli number coordinate VALUE WIDTH SUMABS",
          RunNumberCommand},
         {"render",
          "render FILE.vgr OUT [--size WxH] [--scale S]\n"
@@ -33,6 +35,13 @@ const std::vector<CliCommand>& CliCommands()
          "  KIND: linear, hyperbolic, logarithmic, power, exponential, exponential2,\n"
          "        polynomial (degree D from 2 up to 9, default 2) or best",
          RunRegressCommand},
+        {"view",
+         "view FILE.vgr OP [ARGS] [--size WxH] [-o OUT.vgr]\n"
+         "  OP: zoom-in, zoom-out, zoom-in-x, zoom-in-y, zoom-out-x, zoom-out-y, left, right, up, down,\n"
+         "      center, select PX1 PY1 PX2 PY2, wheel PX PY NOTCHES, standard-options, standard-intervals,\n"
+         "      trig; pixels of a window of --size (default 800x600)",
+         RunViewCommand},
+        {"trace", "trace FILE.vgr --graph N --point K [--size WxH]", RunTraceCommand},
     };
     return commands;
 }

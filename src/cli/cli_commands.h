@@ -44,4 +44,8 @@ int RunNewCommand(const std::vector<std::string>& args, std::ostream& out, std::
 // Regression of a table graph.
 int RunRegressCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// View interval operations and the trace pointer on a document.
+int RunViewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunTraceCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace vg

@@ -1,11 +1,14 @@
 // vgraph-cli number MODE TEXT: the number text forms, for scripts and tests.
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <locale.h>
 
+#include "app/coordinate_text.h"
+#include "app/view_steps.h"
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_document_support.h"
@@ -38,10 +41,33 @@ int PrintParsed(Extended (*parse)(std::string_view, bool&), const std::string& t
     return kExitOk;
 }
 
+// coordinate VALUE WIDTH SUMABS: the mouse read-out's text of a coordinate.
+int PrintCoordinate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    Extended values[3] = {};
+    for (std::size_t i = 0; i < 3; ++i)
+        if (!ReadExtended(args[i + 1], values[i]))
+            return CliUsageError(err, "number", "not a number: '" + args[i + 1] + "'");
+    out << FormatCoordinate(values[0], values[1], values[2]) << "\n";
+    return kExitOk;
+}
+
+// nice-step X: the step a view change rounds X to.
+int PrintNiceStep(Extended value, std::ostream& out, std::ostream& err)
+{
+    if (!std::isfinite(value) || !(value > 0)) return CliUsageError(err, "number", "nice-step needs a positive number");
+    out << CliNumber(RoundToNiceStep(value)) << "\n";
+    return kExitOk;
+}
+
 }  // namespace
 
 int RunNumberCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
+    if (!args.empty() && args[0] == "coordinate") {
+        if (args.size() != 4) return CliUsageError(err, "number", "coordinate expects VALUE, WIDTH and SUMABS");
+        return PrintCoordinate(args, out, err);
+    }
     if (args.size() != 2) return CliUsageError(err, "number", "expected MODE and TEXT");
     const std::string& mode = args[0];
     const std::string& text = args[1];
@@ -54,9 +80,11 @@ int RunNumberCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (mode == "power") format = &FormatPowerNumber;
     if (mode == "formula") format = &FormatFormulaNumber;
     const bool display = mode == "display";
-    if (!format && !display) return CliUsageError(err, "number", "unknown mode '" + mode + "'");
+    const bool niceStep = mode == "nice-step";
+    if (!format && !display && !niceStep) return CliUsageError(err, "number", "unknown mode '" + mode + "'");
     Extended value = 0;
     if (!ReadExtended(text, value)) return CliUsageError(err, "number", "not a number: '" + text + "'");
+    if (niceStep) return PrintNiceStep(value, out, err);
     out << (display ? CliNumber(RoundToDisplay(value)) : format(value)) << "\n";
     return kExitOk;
 }

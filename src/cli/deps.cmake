@@ -9,3 +9,5 @@ if(VG_GUI)
 endif()
 # regress: the regression of table graphs.
 target_link_libraries(vg_cli PUBLIC vg_tools)
+# view: the view interval operations of the application shell.
+target_link_libraries(vg_cli PUBLIC vg_app)

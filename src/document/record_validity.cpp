@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "document/log_scale.h"
 #include "engine/check_formula.h"
 #include "engine/number_text.h"
 
@@ -31,7 +32,7 @@ bool ValidInterval(const Ext80& min, const Ext80& max)
 
 bool ValidLogScale(bool log, const Ext80& max, const Ext80& base)
 {
-    return !log || R(max) * std::log10(R(base)) <= 100;
+    return !log || LogScaleFits(base.Get(), max.Get());
 }
 
 bool ValidLogBase(const Ext80& base)
