@@ -76,7 +76,7 @@ TEST_F(PixelCli, traceLabelsPerKindAndPointsOutsideTheView)
     EXPECT_EQ(param.out, "X=-10\nY=Error\nA=-10\npixel none\n");
     const CliResult equation = RunCliCommand({"trace", file, "--graph", "4", "--point", "1"});
     EXPECT_EQ(equation.status, 2);
-    EXPECT_EQ(equation.err, "vgraph-cli trace: The tracing is impossible\n");
+    EXPECT_EQ(equation.err, "vgraph-cli: The tracing is impossible\n");
     EXPECT_EQ(RunCliCommand({"trace", file, "--graph", "1", "--point", "202"}).status, 64);
 }
 

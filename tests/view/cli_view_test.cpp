@@ -47,7 +47,7 @@ TEST_F(ViewCli, writesTheChangedDocumentOnlyWhenAccepted)
         const CliResult step = RunCliCommand({"view", big, "zoom-out", "-o", Path("c.vgr")});
         if (step.status != 0) {
             EXPECT_EQ(step.status, 2);
-            EXPECT_EQ(step.err, "vgraph-cli view: Too large absolute value of the boundary of X interval\n");
+            EXPECT_EQ(step.err, "vgraph-cli: Too large absolute value of the boundary of X interval\n");
             EXPECT_TRUE(step.out.empty());
             break;
         }
@@ -77,7 +77,7 @@ TEST_F(ViewCli, badUsageAndBadFiles)
     for (const auto& args : usage) EXPECT_EQ(RunCliCommand(args).status, 64) << args.at(2);
     const CliResult missing = RunCliCommand({"view", Path("none.vgr"), "zoom-in"});
     EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.err.rfind("vgraph-cli view: ", 0), 0u);
+    EXPECT_EQ(missing.err.rfind("vgraph-cli: ", 0), 0u);
     EXPECT_EQ(RunCliCommand({"trace", file, "--graph", "1", "--point", "1"}).status, 64);
 }
 
