@@ -1,5 +1,6 @@
 #include "main/command_modules.h"
 
+#include "app/ui/graph_commands.h"
 #include "app/ui/main_form.h"
 #include "tools/ui/regression_commands.h"
 
@@ -8,6 +9,7 @@ namespace vg {
 void InstallCommandModules(TMainForm& form)
 {
     // Each family: one Install call, in menu order.
+    InstallGraphCommands(form);
     InstallRegressionCommands(form);
 }
 

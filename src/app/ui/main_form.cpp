@@ -337,6 +337,7 @@ void TMainForm::OpenFirstDocument(const QStringList& documentArguments)
         NewDocument();
     initialized_ = true;
     UpdateMenuItems();
+    emit StartupFinished();
 }
 
 // ---------------------------------------------------------------------------
@@ -416,6 +417,7 @@ bool TMainForm::CloseAllQuestions()
 void TMainForm::FinishClose()
 {
     StoreToolbarPositions();
+    emit SavingSettings();
     if (!WriteProgramOptions()) ShowErrorMessage(this, "File write error");
     for (TMDIChild* child : Children()) child->MarkClosing();
 }
@@ -867,6 +869,7 @@ void TMainForm::UpdateMenuItems()
     // The graph box lists the graphs; the style boxes work once the Graph
     // toolbar's commands exist.
     if (funcComboBox_) funcComboBox_->setEnabled(state.activeHasGraphs);
+    emit MenuItemsUpdated();
 }
 
 // ---------------------------------------------------------------------------
@@ -877,6 +880,26 @@ bool TMainForm::Computing() const { return guard_->Active(); }
 bool TMainForm::EscapePressed() { return guard_->EscapePressed(); }
 
 void TMainForm::SetEscapeCheck(bool on) { guard_->SetEscapeCheck(on); }
+
+void TMainForm::RunComputation(TMDIChild* child, const std::function<void()>& work)
+{
+    if (!child || Computing()) return;
+    guard_->Begin();
+    TStatusProgress progress(this, statusPanel0_, statusPanel1_, guard_);
+    child->Document().SetProgress(&progress);
+    work();
+    child->Document().SetProgress(nullptr);
+    statusPanel0_->setText(Tr("Ready"));
+    statusPanel1_->clear();
+    guard_->End();
+    child->Redraw();
+    if (closeAfterComputation_) {
+        closeAfterComputation_ = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
+    for (TMDIChild* pending : Children())
+        if (pending->ClosePending()) QTimer::singleShot(0, pending, &QWidget::close);
+}
 
 void TMainForm::ComputeGraphs(TMDIChild* child, bool onlyIncomplete)
 {

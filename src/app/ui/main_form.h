@@ -71,6 +71,9 @@ public:
     // data) of a document, with progress in the status bar and Esc to stop.
     void ComputeGraphs(TMDIChild* child, bool onlyIncomplete);
     bool Computing() const;
+    // Runs work that may compute graphs of the child's document (a graph
+    // added or changed), with the same progress, Esc check and guard.
+    void RunComputation(TMDIChild* child, const std::function<void()>& work);
 
     // Later parts plug in here: a handler replaces the "not available yet"
     // message of its command, and the undo history tells whether a document
@@ -81,6 +84,15 @@ public:
 
     // The toolbar popup menu also where the frame offers its own.
     QMenu* createPopupMenu() override;
+
+signals:
+    // UpdateMenuItems has set the commands; the graph commands' own
+    // controls follow the active document from here.
+    void MenuItemsUpdated();
+    // The first document was opened or created at start-up.
+    void StartupFinished();
+    // Just before "VGraph.ini" is written at exit.
+    void SavingSettings();
 
 protected:
     bool event(QEvent* event) override;

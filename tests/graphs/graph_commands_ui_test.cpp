@@ -1,0 +1,319 @@
+// The graph properties dialog and the graph commands on the real main
+// window: each kind added through the dialog, refusals with the focus on the
+// field, Graph Properties, Double, Delete, the default graph properties, and
+// the undo captions of each.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include "app/app_globals.h"
+#include "app/graph_operations.h"
+#include "app/ui/graph_commands.h"
+#include "app/ui/graph_props_form.h"
+#include "app/ui/main_form.h"
+#include "app/ui/mdi_child.h"
+#include "app/ui/standart_props_form.h"
+#include "app/ui/table_points_grid.h"
+#include "app/undo_manager.h"
+#include "document/graph_model.h"
+#include "graphs_ui_support.h"
+
+namespace vg {
+namespace {
+
+using graphs_ui_test::MainWindowFixture;
+using graphs_ui_test::ModalScript;
+using graphs_ui_test::PressOK;
+using graphs_ui_test::SetText;
+
+class GraphCommands : public ::testing::Test {
+protected:
+    TGraphicsManager& Document() { return window_.Child().Document(); }
+    QString UndoText() { return window_.Form().Item(CommandId::Undo)->text(); }
+    QComboBox* List() { return window_.Form().findChild<QComboBox*>("FuncComboBox"); }
+    void Trigger(CommandId id)
+    {
+        QAction* action = window_.Form().Item(id) ? window_.Form().Item(id) : window_.Form().Button(id);
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+    }
+    void AddYFromX(const char* formula)
+    {
+        GraphRecord r = NewGraphRecord(Document().Options);
+        r.Formula.Assign(formula);
+        AddGraphToDocument(Document(), r);
+        window_.Form().RebuildGraphsList();
+    }
+
+    MainWindowFixture window_;
+};
+
+TEST_F(GraphCommands, addGraph_ofEveryKind_throughTheDialog)
+{
+    struct Case {
+        int kind;
+        const char* edit;
+        const char* formula;
+        const char* description;
+    };
+    const Case cases[] = {
+        {0, "FormulaYFromXEdit", "sin(x)", "Y(x)=sin(x)"},
+        {1, "FormulaXFromYEdit", "y^2", "X(y)=y^2"},
+        {2, "FormulaPolarEdit", "2*a", "R(a)=2*a"},
+        {3, "FormulaParamXEdit", "cos(t)", "X(t)=cos(t); Y(t)=sin(t)"},
+        {4, "FormulaEquationEdit", "x^2+y^2-4", "x^2+y^2-4<0"},
+        {5, "FormulaDifFieldEdit", "x*y", "dx/dy=x*y"},
+        {6, nullptr, nullptr, "Table: 2 items"},
+    };
+    int count = 0;
+    for (const Case& c : cases) {
+        ModalScript script;
+        script.Dialog([&c](TGraphPropsForm& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "Add Graph");
+            EXPECT_EQ(dialog.PropsPageControl->currentIndex(), 0);
+            dialog.FuncStyleComboBox->setCurrentIndex(c.kind);
+            if (c.edit) SetText(dialog, c.edit, c.formula);
+            if (c.kind == 3) SetText(dialog, "FormulaParamYEdit", "sin(t)");
+            if (c.kind == 4) dialog.findChild<QComboBox*>("EquationComboBox")->setCurrentIndex(1);
+            if (c.kind == 5) dialog.findChild<QComboBox*>("DifFieldComboBox")->setCurrentIndex(1);
+            if (c.kind == 6) {
+                auto* grid = dialog.findChild<TTablePointsGrid*>("NumTableGrid");
+                ASSERT_NE(grid, nullptr);
+                ASSERT_TRUE(grid->isVisibleTo(&dialog));
+                grid->item(0, 0)->setText("1");
+                grid->item(0, 1)->setText("2E3");
+                grid->item(1, 0)->setText("3");
+                grid->item(1, 1)->setText("-4");
+            }
+            PressOK(dialog);
+        });
+        Trigger(CommandId::AddGraph);
+        ++count;
+        ASSERT_EQ(Document().GraphCount(), count) << c.description;
+        const TFunction& graph = Document().Graph(count - 1);
+        EXPECT_EQ(int(graph.Record.Kind), c.kind);
+        EXPECT_EQ(GraphDescription(graph.Record), c.description);
+        EXPECT_EQ(List()->count(), count);
+        EXPECT_EQ(List()->currentIndex(), count - 1);
+        EXPECT_EQ(List()->currentText().toStdString(), c.description);
+        EXPECT_EQ(UndoText(), "&Undo Add graph");
+        EXPECT_TRUE(Document().Modified);
+    }
+    // The table's cells were read as table cells are.
+    EXPECT_EQ(Document().Graph(6).Record.GetTablePoint(0).Y.Get(), 2000.0L);
+    // Each graph has a colour of its own while colours are free.
+    EXPECT_NE(Document().Graph(0).Record.Color, Document().Graph(1).Record.Color);
+
+    Trigger(CommandId::Undo);
+    EXPECT_EQ(Document().GraphCount(), 6);
+    EXPECT_EQ(List()->count(), 6);
+}
+
+TEST_F(GraphCommands, refusedField_keepsTheDialogOpenWithTheFocusThere)
+{
+    ModalScript script;
+    script.Dialog([](TGraphPropsForm& dialog) {
+        SetText(dialog, "FormulaYFromXEdit", "sin(");
+        PressOK(dialog);
+    });
+    script.Press(mbOK);
+    script.Dialog([](TGraphPropsForm& dialog) {
+        EXPECT_EQ(dialog.focusWidget(), dialog.findChild<QLineEdit*>("FormulaYFromXEdit"));
+        SetText(dialog, "FormulaYFromXEdit", "sin(x)");
+        dialog.PropsPageControl->setCurrentIndex(0);
+        dialog.findChild<QCheckBox*>("IntervalsCheckBoxXY")->setChecked(false);
+        SetText(dialog, "MinXYEdit", "abc");  // validated although not in use
+        PressOK(dialog);
+    });
+    script.Press(mbOK);
+    script.Dialog([](TGraphPropsForm& dialog) {
+        EXPECT_EQ(dialog.PropsPageControl->currentIndex(), 1);
+        // The edit is switched off: its switch takes the focus.
+        EXPECT_EQ(dialog.focusWidget(), dialog.findChild<QCheckBox*>("IntervalsCheckBoxXY"));
+        dialog.CancelButton->click();
+    });
+    Trigger(CommandId::AddGraph);
+    ASSERT_EQ(script.Messages().size(), 2);
+    EXPECT_EQ(script.Messages()[0], "Error 2: discordance of lexems");
+    EXPECT_EQ(script.Messages()[1], "This value must be a number\nfrom -1*10^100 up to 1*10^100");
+    EXPECT_EQ(Document().GraphCount(), 0);
+    EXPECT_FALSE(Document().Modified);
+    EXPECT_FALSE(window_.Form().Item(CommandId::Undo)->isEnabled());
+}
+
+TEST_F(GraphCommands, badTableCell_becomesTheCurrentCell)
+{
+    ModalScript script;
+    script.Dialog([](TGraphPropsForm& dialog) {
+        dialog.FuncStyleComboBox->setCurrentIndex(6);
+        auto* grid = dialog.findChild<TTablePointsGrid*>("NumTableGrid");
+        grid->item(2, 1)->setText("abc");
+        PressOK(dialog);
+    });
+    script.Press(mbOK);
+    script.Dialog([](TGraphPropsForm& dialog) {
+        auto* grid = dialog.findChild<TTablePointsGrid*>("NumTableGrid");
+        EXPECT_EQ(grid->currentRow(), 2);
+        EXPECT_EQ(grid->currentColumn(), 1);
+        dialog.reject();
+    });
+    Trigger(CommandId::AddGraph);
+    EXPECT_EQ(Document().GraphCount(), 0);
+}
+
+TEST_F(GraphCommands, thirtyFirstGraph_isRefusedBeforeTheDialog)
+{
+    for (int i = 0; i < kMaxGraphs; ++i) AddGraphToDocument(Document(), NewGraphRecord(Document().Options));
+    window_.Form().RebuildGraphsList();
+    ModalScript script;
+    script.Press(mbOK);
+    Trigger(CommandId::AddGraph);
+    ASSERT_EQ(script.Messages().size(), 1);
+    EXPECT_EQ(script.Messages()[0], "Amount of the graphs cannot exceed 30");
+    EXPECT_EQ(Document().GraphCount(), kMaxGraphs);
+}
+
+TEST_F(GraphCommands, addGraphFromRecord_integralKind_hasNoKindToChoose)
+{
+    GraphRecord integral = NewGraphRecord(Document().Options);
+    ApplyKindDefaults(integral, GraphKind::Integral, Document().Options);
+    integral.Formula.Assign("x");
+    bool added = true;
+    ModalScript script;
+    script.Dialog([](TGraphPropsForm& dialog) {
+        EXPECT_FALSE(dialog.FuncStyleComboBox->isEnabled());
+        EXPECT_EQ(dialog.FuncStyleComboBox->currentIndex(), -1);
+        EXPECT_TRUE(dialog.findChild<QLineEdit*>("FormulaIntegralEdit")->isVisibleTo(&dialog));
+        dialog.CancelButton->click();
+    });
+    added = AddGraphFromRecord(window_.Form(), integral);
+    EXPECT_FALSE(added);
+    EXPECT_EQ(Document().GraphCount(), 0);
+}
+
+TEST_F(GraphCommands, graphProperties_changeIsOneUndoStep_andCancelRecordsNothing)
+{
+    AddYFromX("x");
+    ModalScript script;
+    script.Dialog([](TGraphPropsForm& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Graph Properties");
+        EXPECT_EQ(dialog.PropsPageControl->currentIndex(), 1);  // Add'l properties
+        dialog.findChild<QCheckBox*>("BuildCheckBoxXY")->setChecked(true);
+        SetText(dialog, "StepsNumEditXY", "50");
+        PressOK(dialog);
+    });
+    Trigger(CommandId::OtherProps);
+    EXPECT_EQ(Document().Graph(0).Record.Line.Steps, 50);
+    EXPECT_EQ(Document().Graph(0).Record.Line.CommonBuild, 0);
+    EXPECT_EQ(UndoText(), "&Undo Change graph properties");
+
+    script.Dialog([](TGraphPropsForm& dialog) {
+        SetText(dialog, "FormulaYFromXEdit", "x^3");
+        dialog.CancelButton->click();
+    });
+    script.Dialog([](TGraphPropsForm& dialog) { PressOK(dialog); });  // OK without a change
+    Trigger(CommandId::Props);
+    Trigger(CommandId::Props);
+    EXPECT_EQ(window_.Child().UndoManager().UndoList().size(), 2u);  // the add and the change
+
+    script.Dialog([](TGraphPropsForm& dialog) {
+        SetText(dialog, "FormulaYFromXEdit", "x^3");
+        PressOK(dialog);
+    });
+    Trigger(CommandId::Props);
+    EXPECT_EQ(List()->itemText(0), "Y(x)=x^3");
+    EXPECT_GT(Document().Graph(0).ValuesSize, 0u);
+    Trigger(CommandId::Undo);
+    EXPECT_EQ(List()->itemText(0), "Y(x)=x");
+    Trigger(CommandId::Undo);
+    EXPECT_EQ(Document().Graph(0).Record.Line.Steps, NewGraphRecord(Document().Options).Line.Steps);
+}
+
+TEST_F(GraphCommands, doubleAndDelete_withTheirUndoSteps)
+{
+    AddYFromX("1");
+    AddYFromX("2");
+    List()->setCurrentIndex(0);
+    ModalScript script;
+    script.Dialog([](TGraphPropsForm& dialog) { PressOK(dialog); });
+    Trigger(CommandId::DoubleFunc);
+    ASSERT_EQ(Document().GraphCount(), 3);
+    EXPECT_EQ(Document().Graph(2).Record.Formula.Str(), "1");
+    EXPECT_EQ(List()->currentIndex(), 2);
+
+    ProgramOptions().Common.FuncPanelDelConfirmation = true;
+    script.Press(mbNo);
+    Trigger(CommandId::DeleteFunc);
+    EXPECT_EQ(Document().GraphCount(), 3);
+    script.Press(mbYes);
+    Trigger(CommandId::DeleteFunc);
+    ASSERT_EQ(script.Messages().size(), 2);
+    EXPECT_EQ(script.Messages()[0], "Do you want to remove the graph?");
+    EXPECT_EQ(Document().GraphCount(), 2);
+    EXPECT_EQ(List()->currentIndex(), 1);  // the new last one
+    EXPECT_EQ(UndoText(), "&Undo Delete graph");
+
+    ProgramOptions().Common.FuncPanelDelConfirmation = false;
+    Trigger(CommandId::DeleteFunc);
+    Trigger(CommandId::DeleteFunc);
+    EXPECT_EQ(Document().GraphCount(), 0);
+    EXPECT_EQ(List()->count(), 0);
+    EXPECT_FALSE(window_.Form().Button(CommandId::DeleteFunc)->isEnabled());
+    EXPECT_TRUE(window_.Form().Button(CommandId::AddGraph)->isEnabled());
+    Trigger(CommandId::Undo);
+    EXPECT_EQ(Document().GraphCount(), 1);
+    EXPECT_TRUE(window_.Form().Button(CommandId::DeleteFunc)->isEnabled());
+}
+
+TEST_F(GraphCommands, defaultGraphProperties_kindDefaultsAndStyle_reachTheOptions)
+{
+    ModalScript script;
+    script.Then([](QWidget* modal) {
+        auto* dialog = qobject_cast<TStandartPropsForm*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Default Graph Properties");
+        dialog->findChild<QComboBox*>("ColorComboBox")->setCurrentIndex(9);
+        dialog->FuncStyleComboBox->setCurrentIndex(2);
+        dialog->findChild<QPushButton*>("DifFieldButton")->click();
+    });
+    script.Dialog([](TGraphPropsForm& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Graph Properties");
+        EXPECT_EQ(dialog.PropsPageControl->currentIndex(), 1);
+        EXPECT_FALSE(dialog.FuncStyleComboBox->isEnabled());
+        EXPECT_FALSE(dialog.findChild<QWidget*>("FormulaGroupBox")->isVisibleTo(&dialog));
+        dialog.findChild<QSpinBox*>("LinesLengthEditDF")->setValue(40);
+        PressOK(dialog);
+    });
+    script.Then([](QWidget* modal) {
+        auto* dialog = qobject_cast<TStandartPropsForm*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->OKButton->click();
+    });
+    Trigger(CommandId::FunctionProps);
+    EXPECT_EQ(Document().Options.DefaultDifField.LineLength, 40);
+    EXPECT_EQ(Document().Options.DefaultStyle.Color, 9);
+    EXPECT_EQ(Document().Options.DefaultKind, GraphKind::Polar);
+    EXPECT_EQ(UndoText(), "&Undo Change options");
+
+    // A new graph starts from those defaults.
+    ProgramOptions().Common.FunctionNewColor = false;
+    script.Dialog([](TGraphPropsForm& dialog) {
+        EXPECT_EQ(dialog.FuncStyleComboBox->currentIndex(), 2);
+        SetText(dialog, "FormulaPolarEdit", "1");
+        PressOK(dialog);
+    });
+    Trigger(CommandId::AddGraph);
+    ASSERT_EQ(Document().GraphCount(), 1);
+    EXPECT_EQ(Document().Graph(0).Record.Color, 9);
+}
+
+}  // namespace
+}  // namespace vg
