@@ -27,6 +27,7 @@
 
 #include "app/app_globals.h"
 #include "app/message_dialog_model.h"
+#include "app/ui/graph_props_form.h"
 #include "app/ui/main_form.h"
 #include "app/ui/mdi_child.h"
 #include "document/document_file.h"
@@ -267,6 +268,22 @@ protected:
         timer->start();
     }
 
+    // Runs action on the next modal window of the class once it shows.
+    template <class Window>
+    static void OnModalOf(std::function<void(Window*)> action)
+    {
+        auto* timer = new QTimer;
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, [timer, action] {
+            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+            if (!window || !window->isVisible()) return;
+            timer->stop();
+            timer->deleteLater();
+            QTimer::singleShot(0, window, [window, action] { action(window); });
+        });
+        timer->start();
+    }
+
     QTemporaryDir dir_;
     std::unique_ptr<TMainForm> form_;
 };
@@ -293,6 +310,8 @@ TEST_F(RegressionCommandTest, addsTheFittedCurveAndUndoRemovesIt)
     OnModal([&](QWidget* modal) {
         ASSERT_NE(qobject_cast<TRegressForm*>(modal), nullptr);
         shownFormula = modal->findChild<QLineEdit*>("FormulaEdit")->text().toStdString();
+        // Add Graph shows the graph properties dialog on the curve: confirm it.
+        OnModalOf<TGraphPropsForm>([](TGraphPropsForm* dialog) { dialog->OKButton->click(); });
         modal->findChild<QPushButton*>("AddFunctionButton")->click();
     });
     form.Item(CommandId::Regress)->trigger();
