@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "engine/extended_math.h"
 #include "engine/numeric_utils.h"
 
 namespace vg {
@@ -40,27 +41,25 @@ bool IsTrue(Extended v) { return v > 0; }
 Extended FromBool(bool b) { return b ? 1 : 0; }
 Extended TinyAsZero(Extended v) { return std::fabs(v) < kTiny ? 0 : v; }
 
-Extended Sine(Extended b) { return std::fabs(b) >= kTrigLimit ? 0 : std::sin(b); }
-Extended Cosine(Extended b) { return std::fabs(b) >= kTrigLimit ? 0 : std::cos(b); }
+Extended Sine(Extended b) { return std::fabs(b) >= kTrigLimit ? 0 : kernel::Sin(b); }
+Extended Cosine(Extended b) { return std::fabs(b) >= kTrigLimit ? 0 : kernel::Cos(b); }
 
-// TAN and COT from one argument reduction: sincosl gives the same bits as
-// sinl and cosl called apart.
+// TAN and COT: the quotient of sine and cosine, taken by the tangent kernel
+// in one rounding. The cosine is never 0 below the trigonometric limit and
+// the sine only at 0, so those are the points without a value.
 Extended TangentOrCotangent(LexCode code, Extended b, EngineError& err)
 {
-    Extended s = 0, c = 0;
-    if (std::fabs(b) < kTrigLimit) sincosl(b, &s, &c);
-    const Extended divisor = code == lex::Tan ? c : s;
-    if (divisor == 0) {
+    if (std::fabs(b) >= kTrigLimit || (code == lex::Cot && b == 0)) {
         err = kErrUndefined;
         return 0;
     }
-    return code == lex::Tan ? s / c : c / s;
+    return code == lex::Tan ? kernel::Tan(b) : kernel::Cot(b);
 }
 
 // e^t within the exponent limit: 0 far below it, undefined (7) far above.
 Extended LimitedExp(Extended t, EngineError& err)
 {
-    if (std::fabs(t) < kExpLimit) return std::exp(t);
+    if (std::fabs(t) < kExpLimit) return kernel::Exp(t);
     if (t < 0) return 0;
     err = kErrUndefined;
     return 0;
@@ -82,10 +81,10 @@ inline Extended Cancel(Extended a, Extended b, Extended r)
 Extended SignedFraction(Extended v) { return v - std::trunc(v); }
 
 struct PlainLog {
-    Extended operator()(Extended v) const { return std::log(v); }
+    Extended operator()(Extended v) const { return kernel::Ln(v); }
 };
 
-// a^b by the power rule; ln is any function giving std::log's bits.
+// a^b by the power rule; ln is any function giving kernel::Ln's bits.
 template <class Log>
 Extended PowerWith(Extended a, Extended b, EngineError& err, Log&& ln)
 {
@@ -151,7 +150,7 @@ Extended Asin(Extended b, EngineError& err)
     const Extended d = 1 - b * b;
     if (d < 0) return Undefined(err, kErrUndefined);
     const Extended s = std::sqrt(d);
-    if (s != 0) return std::atan(b / s);
+    if (s != 0) return kernel::Atan(b / s);
     return b > 0 ? kHalfPi : -kHalfPi;
 }
 
@@ -160,15 +159,15 @@ Extended Acos(Extended b, EngineError& err)
     const Extended d = 1 - b * b;
     if (d < 0) return Undefined(err, kErrUndefined);
     const Extended s = std::sqrt(d);
-    if (s != 0) return kHalfPi - std::atan(b / s);
+    if (s != 0) return kHalfPi - kernel::Atan(b / s);
     return b > 0 ? 0 : kPi;
 }
 
 Extended Hyperbolic(LexCode code, Extended b, EngineError& err)
 {
     if (std::fabs(b) >= kExpLimit) return Undefined(err, kErrUndefined);
-    const Extended ep = std::exp(b);
-    const Extended em = std::exp(-b);
+    const Extended ep = kernel::Exp(b);
+    const Extended em = kernel::Exp(-b);
     switch (code) {
     case lex::Sinh: return (ep - em) / 2;
     case lex::Cosh: return (ep + em) / 2;
@@ -184,7 +183,7 @@ Extended Hyperbolic(LexCode code, Extended b, EngineError& err)
 Extended Asinh(Extended b)
 {
     const Extended t = std::fabs(b) + std::sqrt(b * b + 1);
-    const Extended r = std::log(t);
+    const Extended r = kernel::Ln(t);
     return b < 0 ? -r : r;
 }
 
@@ -194,7 +193,7 @@ Extended Acosh(Extended b, EngineError& err)
     if (d < 0) return Undefined(err, kErrUndefined);
     const Extended t = TinyAsZero(b + std::sqrt(d));
     if (t <= 0) return Undefined(err, kErrUndefined);
-    return std::log(t);
+    return kernel::Ln(t);
 }
 
 // ATANH (d = 1-b) and ACOTH (d = b-1): (ln((b+1)/d))/2.
@@ -204,7 +203,7 @@ Extended HalfLogRatio(Extended b, Extended d, EngineError& err)
     if (d == 0) return Undefined(err, kErrUndefined);
     const Extended t = TinyAsZero((b + 1) / d);
     if (t <= 0) return Undefined(err, kErrUndefined);
-    return std::log(t) / 2;
+    return kernel::Ln(t) / 2;
 }
 
 Extended ApplyUnary(LexCode code, Extended b, EngineError& err)
@@ -215,10 +214,10 @@ Extended ApplyUnary(LexCode code, Extended b, EngineError& err)
     case lex::Sin: return Sine(b);
     case lex::Cos: return Cosine(b);
     case lex::Sqrt: return b < 0 ? Undefined(err, kErrUndefinedDomain) : std::sqrt(b);
-    case lex::Atan: return std::atan(b);
+    case lex::Atan: return kernel::Atan(b);
     case lex::Abs: return std::fabs(b);
     case lex::Exp:
-        if (std::fabs(b) < kExpLimit) return std::exp(b);
+        if (std::fabs(b) < kExpLimit) return kernel::Exp(b);
         return b < 0 ? 0 : Undefined(err, kErrUndefined);
     case lex::Int: return std::floor(b);
     case lex::Frac: {
@@ -226,8 +225,8 @@ Extended ApplyUnary(LexCode code, Extended b, EngineError& err)
         const Extended ab = std::fabs(b);
         return (ab >= kTiny && f < kCancellation * ab) ? 0 : f;
     }
-    case lex::Ln: return b <= 0 ? Undefined(err, kErrUndefinedDomain) : std::log(b);
-    case lex::Lg: return b <= 0 ? Undefined(err, kErrUndefinedDomain) : std::log(b) / kLn10;
+    case lex::Ln: return b <= 0 ? Undefined(err, kErrUndefinedDomain) : kernel::Ln(b);
+    case lex::Lg: return b <= 0 ? Undefined(err, kErrUndefinedDomain) : kernel::Ln(b) / kLn10;
     case lex::Tan:
     case lex::Cot: return TangentOrCotangent(code, b, err);
     case lex::Asin: return Asin(b, err);
@@ -302,7 +301,7 @@ Extended TCalculator::LogMemo::Log(Extended v) noexcept
     for (int i = 0; i < kSize; ++i) {
         if (arguments[i] == v) return logarithms[i];
     }
-    const Extended r = std::log(v);
+    const Extended r = kernel::Ln(v);
     arguments[next] = v;
     logarithms[next] = r;
     next = (next + 1) % kSize;
@@ -432,7 +431,13 @@ Extended TCalculator::Evaluate(const TStackList& postfix, EngineError& errorCode
         } else {
             if (below == base) return Malformed(errorCode);
             if (c == lex::Negate) {
+                // The result limit holds here too: a variable beyond 1e500
+                // must not come out negated as a value.
                 top = -top;
+                if (!(std::fabs(top) <= kResultLimit)) {
+                    errorCode = kErrUndefinedDomain;
+                    return 0;
+                }
                 continue;
             }
             const Extended r = ApplyUnary(c, top, err);

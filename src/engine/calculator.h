@@ -32,7 +32,7 @@ public:
 
     // Natural logarithms of the last few power bases: the powers of one base
     // (X^2, X^3, ...) and constant bases (2^X) meet the same argument again
-    // and again. A look-up gives exactly what std::log gives.
+    // and again. A look-up gives exactly what kernel::Ln gives.
     struct LogMemo {
         static constexpr int kSize = 4;
         Extended arguments[kSize] = {NAN, NAN, NAN, NAN};  // NaN matches nothing

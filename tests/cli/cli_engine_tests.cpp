@@ -70,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, EvalCommand, ::testing::Values(
     EvalRow{{"T+1", "T="}, 0, "1\n", ""},                 // missing value is 0
     EvalRow{{"1/X", "X=0"}, 3, "undefined (code 7)\n", ""},
     EvalRow{{"SQRT(-1)"}, 3, "undefined (code 8)\n", ""},
+    EvalRow{{"-X", "X=1e600"}, 3, "undefined (code 8)\n", ""},  // the 1e500 limit of unary minus
     EvalRow{{"2*-3"}, 2, "", "vgraph-cli: Error 1: syntax error\n"},
     EvalRow{{"-2e10"}, 2, "", "vgraph-cli: Error 1: syntax error\n"},
     EvalRow{{"SIN X"}, 2, "", "vgraph-cli: Error 2: discordance of lexems\n"},

@@ -13,6 +13,7 @@
 
 #include "engine/calculator.h"
 #include "engine/check_formula.h"
+#include "engine/extended_math.h"
 #include "engine/numeric_utils.h"
 
 namespace vg {
@@ -32,8 +33,9 @@ Extended CancelAsStated(Extended a, Extended b, Extended r)
 }
 
 // Sums, differences, tangent and cotangent written out as stated (the
-// evaluator may compute them differently but must give the same bits); every
-// other operation through ApplyOperation.
+// evaluator may compute them differently but must give the same bits; the
+// quotient of sine and cosine is the tangent kernel's); every other
+// operation through ApplyOperation.
 Extended StatedOperation(LexCode code, Extended a, Extended b, EngineError& error)
 {
     error = kEngineOk;
@@ -42,14 +44,14 @@ Extended StatedOperation(LexCode code, Extended a, Extended b, EngineError& erro
         r = CancelAsStated(a, b, code == lex::Plus ? a + b : a - b);
     } else if (code == lex::Tan || code == lex::Cot) {
         const bool inRange = std::fabs(b) < 0x1p63L;
-        const Extended sine = inRange ? std::sin(b) : 0;
-        const Extended cosine = inRange ? std::cos(b) : 0;
+        const Extended sine = inRange ? kernel::Sin(b) : 0;
+        const Extended cosine = inRange ? kernel::Cos(b) : 0;
         const Extended divisor = code == lex::Tan ? cosine : sine;
         if (divisor == 0) {
             error = kErrUndefined;
             return 0;
         }
-        r = code == lex::Tan ? sine / cosine : cosine / sine;
+        r = code == lex::Tan ? kernel::Tan(b) : kernel::Cot(b);
     } else {
         return ApplyOperation(code, a, b, error);
     }
@@ -69,8 +71,6 @@ Result PlainWalk(const TStackList& postfix, Extended x, Extended y)
             const Extended v = l.Code == lex::Var1 ? x : y;
             if (!(std::fabs(v) <= kMax)) return {kErrUndefinedDomain, 0};
             stack.push_back(v);
-        } else if (l.Code == lex::Negate) {
-            stack.back() = -stack.back();
         } else {
             EngineError error = kEngineOk;
             Extended a = 0;

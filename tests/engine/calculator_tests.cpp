@@ -92,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(DomainEdges, Undefined, ::testing::Values(
     ErrorRow{"(-8)^(2/3)", 0, 8}, ErrorRow{"(-2)^0.5", 0, 8}, ErrorRow{"(-2)^X", 2000, 7},
     ErrorRow{"X*X", 1e300L, 8}, ErrorRow{"X", std::numeric_limits<Extended>::infinity(), 8},
     ErrorRow{"X+1", std::numeric_limits<Extended>::quiet_NaN(), 8},
-    ErrorRow{"SQRT(X)", -1e-300L, 8}),
+    ErrorRow{"SQRT(X)", -1e-300L, 8}, ErrorRow{"-X", 1e600L, 8}, ErrorRow{"-X", -1e600L, 8},
+    ErrorRow{"2-(-X)", 1e600L, 8}),
     test::NamesFrom<ErrorRow>([](const ErrorRow& r) { return std::string(r.formula); }));
 
 TEST(Calculator, evaluatesTwoVariables_andReportsWhichAreUsed)

@@ -1,0 +1,340 @@
+#pragma once
+// The 80-bit kernels of the evaluator: e^x, ln x, sine, cosine, tangent,
+// cotangent and arctangent, each within one unit in the last place of the
+// 64-bit mantissa. They are table-driven: a table value taken to 128 bits
+// carries the result, and a short polynomial in a small reduced argument
+// supplies the rest, so only the final addition rounds noticeably.
+//
+// The kernels are inline: an 80-bit argument passed through memory costs more
+// than most of the arithmetic. The rare arguments that need more care
+// (overflow and denormal results, trigonometric arguments beyond 2^20 or
+// within 2^-30 of a multiple of pi/2) go to out-of-line paths.
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace vg {
+namespace kernel {
+
+struct Pair {
+    long double hi, lo;  // value = hi + lo, about 128 bits
+};
+
+extern const Pair kExp2Table[64];  // 2^(j/64)
+extern const long double kLn2By64Head, kLn2By64Tail, k64ByLn2;
+extern const Pair kLogTable[97];             // ln(j/128), j = 96..192
+extern const long double kInverseTable[97];  // 128/j
+extern const long double kLn2Head, kLn2Tail;
+extern const Pair kSinTable[257];  // sin(i*pi/512), i = 0..256
+extern const long double kPiBy512Part1, kPiBy512Part2, kPiBy512Part3, kPiBy512Rest, k512ByPi;
+extern const Pair kPiBy512;
+extern const std::uint64_t kInversePiBits[4];  // 1/pi to 256 bits, most significant first
+extern const Pair kAtanTable[257];           // atan(j/128), j = 0..256
+extern const Pair kAtanComplementTable[65];  // pi/2 - atan(j/128), j = 0..64
+
+// Adding it rounds a value below 2^62 in magnitude to an integer, which
+// then sits in the low bits of the sum's mantissa.
+inline constexpr long double kRoundingShift = 0x1.8p63L;
+
+inline std::uint64_t MantissaBits(long double x) noexcept
+{
+    std::uint64_t m;
+    std::memcpy(&m, &x, sizeof m);
+    return m;
+}
+
+inline unsigned SignAndExponent(long double x) noexcept
+{
+    std::uint16_t se;
+    std::memcpy(&se, reinterpret_cast<const unsigned char*>(&x) + 8, sizeof se);
+    return se;
+}
+
+// 2^n for a normal exponent n.
+inline long double PowerOf2(int n) noexcept
+{
+    struct {
+        std::uint64_t mantissa;
+        std::uint16_t signAndExponent;
+        std::uint16_t pad[3];
+    } bits = {0x8000000000000000ULL, static_cast<std::uint16_t>(n + 16383), {0, 0, 0}};
+    long double r;
+    std::memcpy(&r, &bits, 10);
+    return r;
+}
+
+// 2^n as a double, for |n| <= 1022: an 8-byte value passes to the x87
+// registers without a stall.
+inline double DoublePowerOf2(int n) noexcept
+{
+    const std::uint64_t bits = static_cast<std::uint64_t>(n + 1023) << 52;
+    double d;
+    std::memcpy(&d, &bits, sizeof d);
+    return d;
+}
+
+// a + b == s + e exactly.
+inline void TwoSum(long double a, long double b, long double& s, long double& e) noexcept
+{
+    s = a + b;
+    const long double bb = s - a;
+    e = (a - (s - bb)) + (b - bb);
+}
+
+// a * b == p + e exactly (Dekker's product with a 32-bit split).
+inline void TwoProduct(long double a, long double b, long double& p, long double& e) noexcept
+{
+    constexpr long double kSplitter = 4294967297.0L;  // 2^32 + 1
+    p = a * b;
+    const long double ca = kSplitter * a, cb = kSplitter * b;
+    const long double ah = ca - (ca - a), bh = cb - (cb - b);
+    const long double al = a - ah, bl = b - bh;
+    e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
+}
+
+long double ExpOutside(long double x) noexcept;
+long double LnOutside(long double x) noexcept;
+
+// e^x = m * 2^n with 2^(k/64) * e^r, |r| <= ln 2 / 128, for |x| < 11400.
+inline long double ExpMantissa(long double x, int& n) noexcept
+{
+    const long double big = x * k64ByLn2 + kRoundingShift;
+    const long double kf = big - kRoundingShift;
+    const auto k = static_cast<std::int32_t>(MantissaBits(big));
+    // kf * head is exact and cancels exactly against x.
+    const long double r = (x - kf * kLn2By64Head) - kf * kLn2By64Tail;
+    const long double r2 = r * r;
+    const long double q =
+        r2 * ((0.5L + r * (1 / 6.0L)) +
+              r2 * ((1 / 24.0L + r * (1 / 120.0L)) + r2 * (1 / 720.0L + r * (1 / 5040.0L))));
+    const Pair& t = kExp2Table[k & 63];
+    n = k >> 6;
+    return t.hi + (t.hi * (r + q) + t.lo);
+}
+
+inline long double Exp(long double x) noexcept
+{
+    if (!(std::fabs(x) < 11355.0L)) return ExpOutside(x);
+    int n;
+    const long double m = ExpMantissa(x, n);
+    if (n >= -1022 && n <= 1022) return m * DoublePowerOf2(n);
+    return m * PowerOf2(n);
+}
+
+// ln x = e ln 2 + ln y for 0.75 <= y < 1.5 (y = x / 2^e, its mantissa bits
+// given), with y = j/128 + f and ln y = ln(j/128) + ln(1 + f*128/j).
+inline long double LnOfScaled(long double y, int e, std::uint64_t bits, bool upper) noexcept
+{
+    const int j = upper ? static_cast<int>(((bits >> 56) + 1) >> 1) : static_cast<int>(((bits >> 55) + 1) >> 1);
+    const long double f = y - j * (1 / 128.0L);  // exact
+    const long double inverse = kInverseTable[j - 96];
+    const long double u = f * inverse;
+    // The rounding error of u, which matters where ln y cancels against
+    // ln(j/128): u split so that both parts times j/128 are exact.
+    const long double split = u * 257.0L;  // 2^8 + 1: a 56-bit head
+    const long double uh = split - (split - u), ul = u - uh;
+    const long double fj = j * (1 / 128.0L);
+    const long double uError = ((f - uh * fj) - ul * fj) * inverse;
+    const long double u2 = u * u;
+    const long double p = (1 / 3.0L - u * 0.25L) + u2 * ((0.2L - u * (1 / 6.0L)) + u2 * (1 / 7.0L - u * 0.125L));
+    const long double q = u2 * (u * p - 0.5L);  // ln(1+u) - u
+    const Pair& lf = kLogTable[j - 96];
+    long double head, headError;
+    TwoSum(e * kLn2Head, lf.hi, head, headError);
+    const long double s = head + u;
+    const long double sError = u - (s - head);  // exact: |head| >= |u| or head == 0
+    return s + (sError + (headError + ((q + uError) + (lf.lo + e * kLn2Tail))));
+}
+
+// ln x for positive normal x with a binary exponent within a double's.
+inline long double Ln(long double x) noexcept
+{
+    const unsigned se = SignAndExponent(x);
+    if (se - 1 >= 0x7ffe) return LnOutside(x);  // negative, zero, denormal, infinite, NaN
+    const std::uint64_t bits = MantissaBits(x);
+    const bool upper = bits >= 0xC000000000000000ULL;  // mantissa >= 1.5: take y below 1
+    const int e = static_cast<int>(se) - 16383 + (upper ? 1 : 0);
+    if (e < -1022 || e > 1022) return LnOutside(x);
+    return LnOfScaled(x * DoublePowerOf2(-e), e, bits, upper);
+}
+
+// sin(i*pi/512 + h) for 0 <= i <= 256 and |h| <= about pi/512, with the
+// reduced argument h + hl.
+struct SinCosParts {
+    long double h2, sm, cm;  // h^2, sin h - h, cos h - 1
+};
+
+inline SinCosParts SmallAngle(long double h) noexcept
+{
+    const long double h2 = h * h;
+    const long double sm = h * h2 * (-1 / 6.0L + h2 * (1 / 120.0L - h2 * (1 / 5040.0L)));
+    const long double cm =
+        h2 * (-0.5L + h2 * ((1 / 24.0L) + h2 * (-1 / 720.0L + h2 * (1 / 40320.0L))));
+    return {h2, sm, cm};
+}
+
+inline long double SinOfSum(int i, long double h, long double hl, const SinCosParts& p) noexcept
+{
+    const Pair& s = kSinTable[i];
+    const long double c = kSinTable[256 - i].hi;
+    // The table value and c*h summed without error: where they are of one
+    // size (small i) a rounding of their sum would cost a quarter unit.
+    long double a, aError;
+    TwoSum(s.hi, c * h, a, aError);
+    return a + (aError + (c * (p.sm + hl) + (s.hi * p.cm + s.lo)));
+}
+
+// An argument 2^-32 <= |x| < 2^20 as K*pi/512 + h + hl, with K reduced to
+// 0..1023 (quadrant and table index) and the complement pi/512 - h in
+// hc + hcl. False when h or its complement is too close to 0 for the three
+// parts of pi/512 to keep their relative accuracy.
+struct ReducedAngle {
+    int index;
+    long double h, hl, hc, hcl;
+};
+
+// pi/512 - (h + hl) as hc + hcl, hc carrying the leading bits.
+inline void ComplementOf(ReducedAngle& r) noexcept
+{
+    long double c, ce;
+    TwoSum(kPiBy512Part1, -r.h, c, ce);
+    const long double lo = ce + (kPiBy512Rest - r.hl);
+    r.hc = c + lo;
+    r.hcl = lo - (r.hc - c);
+}
+
+inline bool Reduce(long double ax, ReducedAngle& r) noexcept
+{
+    const long double big = (ax * k512ByPi - 0.5L) + kRoundingShift;
+    const long double kf = big - kRoundingShift;
+    r.index = static_cast<int>(MantissaBits(big) & 1023);
+    const long double h1 = ax - kf * kPiBy512Part1;  // exact
+    const long double p2 = kf * kPiBy512Part2;       // exact
+    const long double h = h1 - p2;
+    const long double hl = ((h1 - h) - p2) - kf * kPiBy512Part3;
+    r.h = h + hl;  // kf times the third part reaches 2^-52
+    r.hl = hl - (r.h - h);
+    ComplementOf(r);
+    constexpr long double kTooClose = 0x1p-30L;
+    const int i = r.index & 255;
+    return !((i == 0 && std::fabs(r.h) < kTooClose) || (i == 255 && std::fabs(r.hc) < kTooClose));
+}
+
+// The same by the bits of 1/pi (for 2^-32 <= ax < 2^63): exact to about
+// 2^-180 in units of pi/512, where h cancels to a few bits near a multiple
+// of pi/2 or the argument is beyond the three parts' range.
+void ReduceCarefully(long double ax, ReducedAngle& r) noexcept;
+
+void SinCosOutside(long double x, long double* s, long double* c) noexcept;
+
+// sin(x) and cos(x) of the reduced angle's quadrant part theta in [0, pi/2).
+inline long double SinTheta(const ReducedAngle& r) noexcept
+{
+    return SinOfSum(r.index & 255, r.h, r.hl, SmallAngle(r.h));
+}
+inline long double CosTheta(const ReducedAngle& r) noexcept
+{
+    return SinOfSum(255 - (r.index & 255), r.hc, r.hcl, SmallAngle(r.hc));
+}
+
+inline long double Sin(long double x) noexcept
+{
+    const long double ax = std::fabs(x);
+    if (ax < 0x1p-32L) return x;
+    ReducedAngle r;
+    long double s;
+    if (!(ax < 0x1p20L)) {
+        if (!(ax < 0x1p63L)) {
+            SinCosOutside(x, &s, nullptr);
+            return s;
+        }
+        ReduceCarefully(ax, r);
+    } else if (!Reduce(ax, r)) {
+        ReduceCarefully(ax, r);
+    }
+    const int q = r.index >> 8;
+    s = (q & 1) ? CosTheta(r) : SinTheta(r);
+    return ((q >> 1) != 0) != (x < 0) ? -s : s;
+}
+
+inline long double Cos(long double x) noexcept
+{
+    const long double ax = std::fabs(x);
+    if (ax < 0x1p-32L) return 1;
+    ReducedAngle r;
+    long double c;
+    if (!(ax < 0x1p20L)) {
+        if (!(ax < 0x1p63L)) {
+            SinCosOutside(x, nullptr, &c);
+            return c;
+        }
+        ReduceCarefully(ax, r);
+    } else if (!Reduce(ax, r)) {
+        ReduceCarefully(ax, r);
+    }
+    const int q = r.index >> 8;
+    c = (q & 1) ? SinTheta(r) : CosTheta(r);
+    return (q == 1 || q == 2) ? -c : c;
+}
+
+// Tangent (cotangent when inverse): sine and cosine to about 120 bits each,
+// divided with the remainder of the first quotient.
+long double TanOrCot(long double x, bool inverse) noexcept;
+inline long double Tan(long double x) noexcept { return TanOrCot(x, false); }
+inline long double Cot(long double x) noexcept { return TanOrCot(x, true); }
+
+inline long double AtanPolynomial(long double v, long double v2) noexcept
+{
+    return v * v2 * (-1 / 3.0L + v2 * (0.2L + v2 * (-1 / 7.0L + v2 * (1 / 9.0L - v2 * (1 / 11.0L)))));
+}
+
+// atan x = atan(j/128) + atan(v), v = (x - j/128) / (1 + x j/128), for
+// |x| <= 2; beyond, pi/2 - atan(1/|x|) the same way.
+inline long double Atan(long double x) noexcept
+{
+    const long double ax = std::fabs(x);
+    long double r;
+    if (ax <= 2) {
+        const long double big = ax * 128 + kRoundingShift;
+        const int j = static_cast<int>(MantissaBits(big));
+        if (j <= 1) {
+            r = ax + AtanPolynomial(ax, ax * ax);
+        } else {
+            const long double c = (big - kRoundingShift) * (1 / 128.0L);
+            const long double num = ax - c;  // exact
+            // The denominator to twice the precision: ax split so that both
+            // parts times c are exact.
+            constexpr long double kSplitter = 513.0L;  // 2^9 + 1: a 55-bit head
+            const long double t = ax * kSplitter;
+            const long double ah = t - (t - ax), al = ax - ah;
+            long double den, denError;
+            TwoSum(1, ah * c, den, denError);
+            denError += al * c;
+            const long double v = num / den;
+            const long double vl = -v * (denError / den);
+            const Pair& a = kAtanTable[j];
+            r = a.hi + (v + (vl + (a.lo + AtanPolynomial(v, v * v))));
+        }
+    } else if (ax > 2) {
+        const long double u = 1 / ax;
+        const long double big = u * 128 + kRoundingShift;
+        const int j = static_cast<int>(MantissaBits(big));
+        long double v = u;
+        if (j != 0) {
+            const long double c = (big - kRoundingShift) * (1 / 128.0L);
+            constexpr long double kSplitter = 513.0L;
+            const long double t = ax * kSplitter;
+            const long double ah = t - (t - ax), al = ax - ah;
+            v = ((1 - c * ah) - c * al) / (ax + c);
+        }
+        const Pair& b = kAtanComplementTable[j];
+        r = b.hi + (b.lo - (v + AtanPolynomial(v, v * v)));
+    } else {
+        return x;  // NaN
+    }
+    return x < 0 ? -r : r;
+}
+
+}  // namespace kernel
+}  // namespace vg
