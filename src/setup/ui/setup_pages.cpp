@@ -61,7 +61,7 @@ TLicenseForm::TLicenseForm(const QString& licenseText, QWidget* parent) : QDialo
 {
     setObjectName("LicenseForm");
     setWindowTitle(setup_text::kLicenseCaption);
-    resize(560, 440);
+    resize(660, 480);
     auto* layout = new QVBoxLayout(this);
     LicenseMemo = new QPlainTextEdit(licenseText, this);
     LicenseMemo->setObjectName("LicenseMemo");
