@@ -28,9 +28,9 @@ constexpr CommandInfo kCommands[] = {
     {C::SaveTable, "SaveTableItem", "", "Save Ta&ble...", "", 1500, "Save table to a text file",
      "", "", "", A::Document, false},
     {C::PageSetup, "PageSetupItem", "", "Pa&ge Setup...", "", 6, "Set page and printer properties",
-     "", "", "", A::Always, false},
+     "", "", "", A::Always, true},
     {C::Print, "PrintItem", "PrintButton", "&Print...", "Ctrl+P", 7, "Print the active document",
-     "Print", "Print the active document", "print", A::Document, false},
+     "Print", "Print the active document", "print", A::Document, true},
     {C::FileExit, "FileExitItem", "", "&Exit", "", 8, "Exit the program", "", "", "", A::Always, true},
 
     {C::Undo, "UndoItem", "UndoButton", "&Undo", "Ctrl+Z", 45, "Undo the last action",

@@ -22,6 +22,10 @@ const std::vector<CliCommand>& CliCommands()
          "render FILE.vgr OUT [--size WxH] [--scale S]\n"
          "  OUT ends in .bmp, .gif, .png, .svg or .pdf; WxH from 100x100 up to 3000x3000, S from 1 up to 10",
          RunRenderCommand},
+        {"print",
+         "print FILE.vgr OUT.pdf [--black-white] [--paper A4|Letter] [--landscape] [--margins L,T,R,B]\n"
+         "  margins in thousandths of an inch from the paper's edges, 0 up to 99999, default 500 each",
+         RunPrintCommand},
         {"check", "check FILE.vgr", RunCheckCommand},
         {"info", "info FILE.vgr", RunInfoCommand},
         {"compute", "compute FILE.vgr [--graph N]", RunComputeCommand},

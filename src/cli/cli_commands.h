@@ -34,6 +34,8 @@ int RunNumberCommand(const std::vector<std::string>& args, std::ostream& out, st
 
 // Pictures of documents.
 int RunRenderCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// A document printed into a PDF file.
+int RunPrintCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Document files: check, list, compute, create.
 int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

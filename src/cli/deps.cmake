@@ -9,5 +9,9 @@ if(VG_GUI)
 endif()
 # regress: the regression of table graphs.
 target_link_libraries(vg_cli PUBLIC vg_tools)
-# view: the view interval operations of the application shell.
+# view and print: the view interval operations and the printing path of the
+# application shell; printing draws on Qt's print support.
 target_link_libraries(vg_cli PUBLIC vg_app)
+if(VG_GUI)
+  target_link_libraries(vg_cli PUBLIC vg_platform_print)
+endif()

@@ -2,6 +2,7 @@
 
 #include "app/ui/graph_commands.h"
 #include "app/ui/main_form.h"
+#include "app/ui/print_commands.h"
 #include "tools/ui/regression_commands.h"
 
 namespace vg {
@@ -9,6 +10,7 @@ namespace vg {
 void InstallCommandModules(TMainForm& form)
 {
     // Each family: one Install call, in menu order.
+    InstallPrintCommands(form);
     InstallGraphCommands(form);
     InstallRegressionCommands(form);
 }

@@ -1,8 +1,9 @@
 #include "document/ui/show_bitmap_save_form.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QPixmap>
 
 namespace vg {
 
@@ -12,7 +13,11 @@ TShowBitmapSaveForm::TShowBitmapSaveForm(QWidget* parent, PictureDialogHooks hoo
     setObjectName("ShowBitmapSaveForm");
     setWindowTitle(QString::fromStdString(hooks_.Translate("Save As Picture")));
     setModal(false);
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout(this);
+    PictureLabel = new QLabel(this);
+    PictureLabel->setObjectName("PictureLabel");
+    PictureLabel->hide();
+    layout->addWidget(PictureLabel);
     TextLabel = new QLabel(this);
     TextLabel->setObjectName("TextLabel");
     TextLabel->setMinimumWidth(260);
@@ -32,5 +37,11 @@ void TShowBitmapSaveForm::Status(const std::string& text, int percent)
 }
 
 QString TShowBitmapSaveForm::Text() const { return TextLabel->text(); }
+
+void TShowBitmapSaveForm::SetPicture(const QPixmap& picture)
+{
+    PictureLabel->setPixmap(picture);
+    PictureLabel->setVisible(!picture.isNull());
+}
 
 }  // namespace vg

@@ -6,6 +6,7 @@
 #include "document/ui/picture_dialog_hooks.h"
 
 class QLabel;
+class QPixmap;
 
 namespace vg {
 
@@ -20,9 +21,12 @@ public:
     // repaints at once (the work runs on this thread).
     void Status(const std::string& text, int percent) override;
     QString Text() const;
+    // The picture beside the text (the printer while printing); hidden until set.
+    void SetPicture(const QPixmap& picture);
 
 private:
     PictureDialogHooks hooks_;
+    QLabel* PictureLabel;
     QLabel* TextLabel;
 };
 

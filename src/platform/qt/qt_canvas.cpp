@@ -175,17 +175,21 @@ void QtCanvas::DoFillRect(const CanvasRect& rect)
 }
 
 // Vector pictures do not keep pattern brushes: the hatching is drawn as
-// lines on the same 8-pixel grid, so neighbouring rectangles join up.
+// lines on the same 8-pixel grid, so neighbouring rectangles join up. On a
+// printer the grid and the lines grow with its resolution, so the hatching
+// looks as it does on the screen.
 void QtCanvas::HatchRect(const CanvasRect& r)
 {
     if (brushStyle_ == BrushStyle::Clear) return;
-    const int kSpacing = 8;
+    const int scale = std::max(1, qRound(std::min(device_->logicalDpiX(), device_->logicalDpiY()) / 96.0));
+    const int kSpacing = 8 * scale;
     // Cut by hand: the SVG generator keeps no clipping.
     QRectF area(r.left, r.top, r.Width(), r.Height());
     if (clipped_) area = area.intersected(ClipArea());
     if (area.isEmpty()) return;
     painter_.save();
-    QPen pen(brushColor_, 0);
+    QPen pen(brushColor_, scale > 1 ? scale : 0);
+    if (scale > 1) pen.setCapStyle(Qt::FlatCap);  // ends no farther than the cut
     painter_.setPen(pen);
     // Lines only: a pattern brush would be written out with every one.
     painter_.setBrush(Qt::NoBrush);

@@ -21,6 +21,8 @@ public:
 
     // Ends painting (before the device is used elsewhere).
     void End();
+    // False when the device could not be opened for painting.
+    bool Active() const { return painter_.isActive(); }
     QPainter& Painter() { return painter_; }
 
     int Width() const override;
