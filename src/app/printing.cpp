@@ -15,9 +15,15 @@ namespace {
 constexpr const char* kOutOfResources = "Out of system resources";
 constexpr const char* kFileWriteError = "File write error";
 
+// dpi x margin / 1000 to the nearest integer, halves to the even one, in
+// whole numbers so that a half is exactly a half.
 int MarginPixels(int dpi, int margin)
 {
-    return RoundHalfEven(static_cast<long double>(dpi) * margin * 0.001L);
+    const long long thousandths = static_cast<long long>(dpi) * margin;
+    long long pixels = thousandths / 1000;
+    const long long rest = thousandths % 1000;
+    if (rest > 500 || (rest == 500 && pixels % 2 != 0)) ++pixels;
+    return static_cast<int>(pixels);
 }
 
 bool InRange(int margin) { return margin >= kMinMargin && margin <= kMaxMargin; }
