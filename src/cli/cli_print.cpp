@@ -22,9 +22,6 @@ namespace vg {
 
 namespace {
 
-constexpr const char* kPrintUsage =
-    "print FILE.vgr OUT.pdf [--black-white] [--paper A4|Letter] [--landscape] [--margins L,T,R,B]";
-
 struct PrintArgs {
     std::string input;
     std::string output;
@@ -51,6 +48,13 @@ bool ParseMargins(const std::string& text, PageMargins& m)
            ParseMargin(parts[2], m.Right) && ParseMargin(parts[3], m.Bottom);
 }
 
+// A refused option: exit 2 with the form it takes.
+int OptionError(std::ostream& err, const std::string& message)
+{
+    PrintCliError(err, "print: " + message);
+    return kExitSyntaxError;
+}
+
 // The exit status of a refused argument, 0 when all were taken.
 int ParsePrintArgs(const std::vector<std::string>& args, PrintArgs& out, std::ostream& err)
 {
@@ -62,33 +66,24 @@ int ParsePrintArgs(const std::vector<std::string>& args, PrintArgs& out, std::os
         } else if (a == "--landscape") {
             out.printer.Landscape = true;
         } else if (a == "--paper" || a == "--margins") {
-            if (i + 1 >= args.size()) {
-                err << "vgraph-cli: " << a << " needs a value\n";
-                return kExitSyntaxError;
-            }
+            if (i + 1 >= args.size())
+                return OptionError(err, a + (a == "--paper" ? " needs A4 or Letter" : " needs L,T,R,B"));
             const std::string& v = args[++i];
             if (a == "--paper") {
-                if (v != "A4" && v != "Letter") {
-                    err << "vgraph-cli: unknown paper '" << v << "' (A4 or Letter)\n";
-                    return kExitSyntaxError;
-                }
+                if (v != "A4" && v != "Letter") return OptionError(err, "--paper: A4 or Letter (got '" + v + "')");
                 out.printer.Paper = v;
             } else if (!ParseMargins(v, out.margins)) {
-                err << "vgraph-cli: --margins takes four whole numbers L,T,R,B from " << kMinMargin << " to "
-                    << kMaxMargin << " (thousandths of an inch)\n";
-                return kExitSyntaxError;
+                return OptionError(err, "--margins L,T,R,B: four whole numbers from " + std::to_string(kMinMargin) +
+                                            " up to " + std::to_string(kMaxMargin) +
+                                            ", thousandths of an inch (got '" + v + "')");
             }
         } else if (a.size() > 2 && a.compare(0, 2, "--") == 0) {
-            err << "vgraph-cli: unknown option " << a << "\n";
-            return kExitSyntaxError;
+            return OptionError(err, "unknown option " + a + "; 'vgraph-cli help print' shows the usage");
         } else {
             files.push_back(a);
         }
     }
-    if (files.size() != 2) {
-        err << "Usage: vgraph-cli " << kPrintUsage << "\n";
-        return kExitUsage;
-    }
+    if (files.size() != 2) return CliUsageError(err, "print", "expected FILE.vgr and OUT.pdf");
     out.input = files[0];
     out.output = files[1];
     return kExitOk;
@@ -102,7 +97,7 @@ int RunPrintCommand(const std::vector<std::string>& args, std::ostream& out, std
     PrintArgs p;
     if (int status = ParsePrintArgs(args, p, err); status != kExitOk) return status;
 #ifndef VG_CLI_QT_RENDER
-    err << "vgraph-cli: printing needs the GUI build (configure with VG_GUI=ON)\n";
+    PrintCliError(err, "print: printing needs the GUI build (configure with VG_GUI=ON)");
     return 1;
 #else
     std::unique_ptr<TGraphicsManager> document = OpenDocumentForCli("print", p.input, err);
@@ -116,7 +111,7 @@ int RunPrintCommand(const std::vector<std::string>& args, std::ostream& out, std
     request.BlackAndWhite = p.blackAndWhite;
     const PrintResult result = PrintDocument(*document, *page, request);
     if (result.Outcome == PrintOutcome::Printed) return kExitOk;
-    err << "vgraph-cli: " << p.output << ": " << result.Message << "\n";
+    PrintCliFileError(err, p.output, result.Message);
     return result.Outcome == PrintOutcome::Refused ? kExitSyntaxError : 1;
 #endif
 }
