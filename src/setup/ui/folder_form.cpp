@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,10 +26,10 @@ QString ChooseWithQtDialog(QWidget* parent, const QString& start)
 // The folder the chooser opens in: the nearest existing folder of the text.
 QString ExistingAncestor(const QString& text)
 {
-    QDir dir(text);
-    while (!dir.exists() && !dir.isRoot() && dir.cdUp()) {
-    }
-    return dir.exists() ? dir.absolutePath() : QDir::homePath();
+    QString path = QDir::cleanPath(QDir(text).absolutePath());
+    while (!QFileInfo(path).isDir() && path != "/")
+        path = QFileInfo(path).path();
+    return QFileInfo(path).isDir() ? path : QDir::homePath();
 }
 
 }  // namespace
