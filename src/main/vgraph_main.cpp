@@ -4,10 +4,12 @@
 #include "app/ui/message_dialog.h"
 #include "app/ui/translate_component.h"
 #include "main/command_modules.h"
+#include "platform/display_check.h"
 
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -29,11 +31,32 @@ bool HandleInfoArgument(int argc, char** argv)
     return false;
 }
 
+std::string_view EnvironmentValue(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? std::string_view(value) : std::string_view();
+}
+
+// Without a display the windowing library would abort the program with a
+// long and misleading text: say it in one line instead, before it starts.
+bool ReportMissingDisplay(int argc, char** argv)
+{
+    vg::DisplayEnvironment e{EnvironmentValue("QT_QPA_PLATFORM"), EnvironmentValue("DISPLAY"),
+                             EnvironmentValue("WAYLAND_DISPLAY")};
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0) e.Platform = argv[i + 1];
+    const std::string reason = vg::MissingDisplayReason(e);
+    if (reason.empty()) return false;
+    std::fprintf(stderr, "VGraph: %s\n", reason.c_str());
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (HandleInfoArgument(argc, argv)) return 0;
+    if (ReportMissingDisplay(argc, argv)) return 1;
     QApplication app(argc, argv);
     // QApplication took the C library's locale from the environment; numbers
     // must never be written or read with a decimal comma.
