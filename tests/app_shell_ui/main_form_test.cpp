@@ -607,5 +607,81 @@ TEST_F(MainFormTest, closeDuringComputation_waitsForItsEnd)
     guard->End();
 }
 
+// A menu's hint stays only while the menu is open; afterwards the status bar
+// is back to "Ready" with no hint, however the menu was closed.
+TEST_F(MainFormTest, statusBar_returnsToReady_whenAMenuCloses)
+{
+    TMainForm& form = StartForm();
+    QMenu* viewMenu = form.findChild<QMenu*>("ViewMenu");
+    ASSERT_NE(viewMenu, nullptr);
+    QAction* item = form.Item(CommandId::StandartPanel);
+    for (int key : {0, int(Qt::Key_Escape), int(Qt::Key_Return), int(Qt::Key_Return)}) {
+        form.StatusPanel(0)->setText("Graph 1: 50%");
+        viewMenu->popup(form.mapToGlobal(QPoint(10, 10)));
+        Settle();
+        viewMenu->setActiveAction(item);
+        Settle();
+        EXPECT_EQ(form.StatusPanel(1)->text(), "Hide/Show the Standard toolbar");
+        if (key == 0) {
+            viewMenu->hide();
+        } else {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(viewMenu, &press);
+        }
+        Settle();
+        EXPECT_FALSE(viewMenu->isVisible());
+        EXPECT_EQ(form.StatusPanel(0)->text(), "Ready") << key;
+        EXPECT_EQ(form.StatusPanel(1)->text(), "") << key;
+    }
+}
+
+// Cascaded document windows keep a useful size, as tiled ones do.
+TEST_F(MainFormTest, cascade_keepsDocumentWindowsLarge)
+{
+    TMainForm& form = StartForm();
+    form.resize(1000, 700);
+    for (int i = 0; i < 3; ++i) form.Item(CommandId::FileNew)->trigger();
+    Settle();
+    form.Item(CommandId::WindowCascade)->trigger();
+    Settle();
+    const QSize area = form.MdiArea()->viewport()->size();
+    QList<TMDIChild*> children = form.Children();
+    ASSERT_EQ(children.size(), 4);
+    for (TMDIChild* child : children) {
+        EXPECT_FALSE(child->isMaximized());
+        EXPECT_GE(child->width(), area.width() / 2) << child->windowTitle().toStdString();
+        EXPECT_GE(child->height(), area.height() / 2) << child->windowTitle().toStdString();
+        EXPECT_TRUE(QRect(QPoint(0, 0), area).contains(child->geometry()));
+    }
+    EXPECT_NE(children[0]->pos(), children[1]->pos());
+}
+
+// Buttons and menu items of a command follow one enabling rule, with and
+// without documents and graphs, the toolbar buttons as the user sees them.
+TEST_F(MainFormTest, toolbarButtons_followTheirMenuItemsEnabling)
+{
+    TMainForm& form = StartForm();
+    auto compare = [&form](const char* when) {
+        for (const CommandInfo& command : AllCommands()) {
+            QAction* item = form.Item(command.id);
+            QAction* button = form.Button(command.id);
+            if (!item || !button) continue;
+            EXPECT_EQ(button->isEnabled(), item->isEnabled()) << command.buttonName << " " << when;
+            for (QToolBar* bar : form.findChildren<QToolBar*>()) {
+                if (QWidget* widget = bar->widgetForAction(button)) {
+                    EXPECT_EQ(widget->isEnabled(), item->isEnabled()) << command.buttonName << " widget " << when;
+                }
+            }
+        }
+    };
+    compare("with an empty document");
+    form.ActiveChild()->close();
+    Settle();
+    ASSERT_TRUE(form.Children().isEmpty());
+    compare("without documents");
+    EXPECT_FALSE(form.Button(CommandId::Derivative)->isEnabled());
+    EXPECT_FALSE(form.Button(CommandId::Regress)->isEnabled());
+}
+
 }  // namespace
 }  // namespace vg

@@ -29,6 +29,7 @@
 #include "app/recent_files.h"
 #include "app/undo_manager.h"
 #include "app/ui/about_form.h"
+#include "app/ui/caption_fit.h"
 #include "app/ui/computation_guard.h"
 #include "app/ui/full_screen_form.h"
 #include "app/ui/help_form.h"
@@ -37,6 +38,7 @@
 #include "app/ui/picture_commands.h"
 #include "app/ui/shell_dialogs.h"
 #include "app/ui/status_progress.h"
+#include "app/ui/window_arrangement.h"
 #include "document/graph_model.h"
 
 namespace vg {
@@ -73,7 +75,14 @@ TMainForm::TMainForm(QWidget* parent)
     BuildStatusBar();
     BuildPopupMenus();
 
+    // Once a menu closes its hint is gone: the status bar is back to "Ready".
+    for (QMenu* menu : findChildren<QMenu*>())
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            statusPanel0_->setText(Tr("Ready"));
+            statusPanel1_->clear();
+        });
     SetMessageHelpHandler([this](int context) { ShowHelp(context); });
+    InstallCaptionFitting(*qApp);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TMainForm::OnSubWindowActivated);
     connect(qApp, &QApplication::focusChanged, this, [this] { UpdateMenuItems(); });
 
@@ -461,7 +470,7 @@ void TMainForm::Run(CommandId id)
     case CommandId::CalcPanel: SetCalcPanel(!ProgramOptions().CalcPanel); break;
     case CommandId::Rebuild: RebuildClick(); break;
     case CommandId::SaveOptions: SaveOptionsClick(); break;
-    case CommandId::WindowCascade: mdiArea_->cascadeSubWindows(); break;
+    case CommandId::WindowCascade: CascadeDocumentWindows(*mdiArea_); break;
     case CommandId::WindowTile: mdiArea_->tileSubWindows(); break;
     case CommandId::WindowArrange: WindowArrangeClick(); break;
     case CommandId::WindowMinimize: WindowMinimizeClick(); break;
