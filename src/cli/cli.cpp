@@ -46,6 +46,12 @@ const std::vector<CliCommand>& CliCommands()
          "      trig; pixels of a window of --size (default 800x600)",
          RunViewCommand},
         {"trace", "trace FILE.vgr --graph N --point K [--size WxH]", RunTraceCommand},
+        {"analyse",
+         "analyse FORMULA [--min A] [--max B] [--steps N] [--digits D] [--zeros] [--extrema] [--derivative]",
+         RunAnalyseCommand},
+        {"intersect", "intersect FORMULA1 FORMULA2 [--min A] [--max B] [--steps N] [--digits D]",
+         RunIntersectCommand},
+        {"values", "values FORMULA [--variable V] [--min A] [--max B] [--step S]", RunValuesCommand},
     };
     return commands;
 }

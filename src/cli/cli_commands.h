@@ -50,4 +50,9 @@ int RunRegressCommand(const std::vector<std::string>& args, std::ostream& out, s
 int RunViewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunTraceCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Calculus tools: function analysis, intersections, value table.
+int RunAnalyseCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunIntersectCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunValuesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace vg

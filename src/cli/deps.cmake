@@ -7,7 +7,7 @@ if(VG_GUI)
   target_link_libraries(vg_cli PUBLIC vg_platform_qt)
   target_compile_definitions(vg_cli PRIVATE VG_CLI_QT_RENDER=1)
 endif()
-# regress: the regression of table graphs.
+# regress, analyse, intersect, values: the calculus tools.
 target_link_libraries(vg_cli PUBLIC vg_tools)
 # view and print: the view interval operations and the printing path of the
 # application shell; printing draws on Qt's print support.

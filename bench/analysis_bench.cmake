@@ -1,0 +1,1 @@
+target_link_libraries(analysis_bench PRIVATE vg_tools)
