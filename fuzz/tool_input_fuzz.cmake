@@ -1,0 +1,1 @@
+target_link_libraries(tool_input_fuzz PRIVATE vg_tools)
