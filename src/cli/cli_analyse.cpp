@@ -12,27 +12,16 @@
 
 namespace vg {
 
-namespace {
-
-constexpr const char* kAnalyseUsage =
-    "usage: vgraph-cli analyse FORMULA [--min A] [--max B] [--steps N] [--digits D] [--zeros] [--extrema] "
-    "[--derivative]\n";
-
-}  // namespace
-
 int RunAnalyseCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     CliToolArguments parsed;
     std::string problem;
     if (!SplitToolArguments(args, {"--min", "--max", "--steps", "--digits"}, {"--zeros", "--extrema", "--derivative"},
                             parsed, problem)) {
-        err << "vgraph-cli analyse: " << problem << "\n" << kAnalyseUsage;
-        return kExitUsage;
+        return CliUsageError(err, "analyse", problem);
     }
     if (parsed.operands.size() != 1) {
-        err << "vgraph-cli analyse: " << (parsed.operands.empty() ? "missing FORMULA" : "one FORMULA only") << "\n"
-            << kAnalyseUsage;
-        return kExitUsage;
+        return CliUsageError(err, "analyse", parsed.operands.empty() ? "missing FORMULA" : "one FORMULA only");
     }
     // The defaults are those of the program options.
     const AnalysisInput defaults = AnalysisInputFrom(AnalysisSettings{}, parsed.operands[0]);

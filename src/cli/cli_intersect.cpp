@@ -12,24 +12,15 @@
 
 namespace vg {
 
-namespace {
-
-constexpr const char* kIntersectUsage =
-    "usage: vgraph-cli intersect FORMULA1 FORMULA2 [--min A] [--max B] [--steps N] [--digits D]\n";
-
-}  // namespace
-
 int RunIntersectCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     CliToolArguments parsed;
     std::string problem;
     if (!SplitToolArguments(args, {"--min", "--max", "--steps", "--digits"}, {}, parsed, problem)) {
-        err << "vgraph-cli intersect: " << problem << "\n" << kIntersectUsage;
-        return kExitUsage;
+        return CliUsageError(err, "intersect", problem);
     }
     if (parsed.operands.size() != 2) {
-        err << "vgraph-cli intersect: two formulas needed\n" << kIntersectUsage;
-        return kExitUsage;
+        return CliUsageError(err, "intersect", "expected FORMULA1 and FORMULA2");
     }
     // The defaults are those of the program options.
     const IntersectionInput defaults = IntersectionInputFrom(ScanInterval{}, parsed.operands[0], parsed.operands[1]);

@@ -11,25 +11,15 @@
 
 namespace vg {
 
-namespace {
-
-constexpr const char* kValuesUsage =
-    "usage: vgraph-cli values FORMULA [--variable V] [--min A] [--max B] [--step S]\n";
-
-}  // namespace
-
 int RunValuesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     CliToolArguments parsed;
     std::string problem;
     if (!SplitToolArguments(args, {"--variable", "--min", "--max", "--step"}, {}, parsed, problem)) {
-        err << "vgraph-cli values: " << problem << "\n" << kValuesUsage;
-        return kExitUsage;
+        return CliUsageError(err, "values", problem);
     }
     if (parsed.operands.size() != 1) {
-        err << "vgraph-cli values: " << (parsed.operands.empty() ? "missing FORMULA" : "one FORMULA only") << "\n"
-            << kValuesUsage;
-        return kExitUsage;
+        return CliUsageError(err, "values", parsed.operands.empty() ? "missing FORMULA" : "one FORMULA only");
     }
     // The defaults are those of the program options and of the window.
     const ValueTableInput defaults = ValueTableInputFrom(ValueTableSettings{}, parsed.operands[0]);

@@ -56,7 +56,7 @@ std::string DerivativeLineOf(const std::string& formula)
 // The pair (previous, current) brackets a root through which the values fall
 // or rise monotonically: the midpoint value lies between them, which rejects
 // the sign change across a pole.
-bool FallsThroughMidpoint(CompiledFormula& f, Extended xp, Extended yp, Extended x, Extended y)
+bool FallsThroughMidpoint(ScanFormula& f, Extended xp, Extended yp, Extended x, Extended y)
 {
     Extended ym = 0;
     if (yp > 0 && y <= 0) return f.Value((x + xp) / 2, ym) && y <= ym && ym < yp;
@@ -78,7 +78,7 @@ struct LocatedExtremum {
 // value, and far enough apart that the rounding of values to 12 digits does
 // not mislead the search the way neighbouring probes would. False when f has
 // no value at a probe.
-bool LocateExtremum(CompiledFormula& f, bool isMaximum, Extended a, Extended b, LocatedExtremum& found)
+bool LocateExtremum(ScanFormula& f, bool isMaximum, Extended a, Extended b, LocatedExtremum& found)
 {
     const Extended coarseWidth = (b - a) * 1e-6L, fineWidth = (b - a) * 1e-9L;
     const Extended sign = isMaximum ? 1 : -1;
@@ -189,7 +189,7 @@ std::optional<Failure> CheckAnalysisInput(const AnalysisInput& input, AnalysisSe
     return std::nullopt;
 }
 
-Extended FindZero(CompiledFormula& f, Extended a, Extended b, Extended eps, bool& failed)
+Extended FindZero(ScanFormula& f, Extended a, Extended b, Extended eps, bool& failed)
 {
     failed = true;
     Extended fa = 0, fb = 0;
@@ -213,7 +213,7 @@ Extended FindZero(CompiledFormula& f, Extended a, Extended b, Extended eps, bool
     return m;
 }
 
-Extended FindExtremum(CompiledFormula& f, Extended a, Extended b, Extended eps, bool& failed)
+Extended FindExtremum(ScanFormula& f, Extended a, Extended b, Extended eps, bool& failed)
 {
     failed = true;
     Extended fa = 0, fb = 0, fm = 0;
@@ -241,7 +241,7 @@ Extended FindExtremum(CompiledFormula& f, Extended a, Extended b, Extended eps, 
     return middle;
 }
 
-bool IsGenuineExtremum(CompiledFormula& f, bool isMaximum, Extended xp, Extended yp, Extended y,
+bool IsGenuineExtremum(ScanFormula& f, bool isMaximum, Extended xp, Extended yp, Extended y,
                        Extended xn, Extended yn)
 {
     LocatedExtremum found;
@@ -329,7 +329,7 @@ void TFunctionAnalysis::Run(ScanProgress& progress)
 
 void TFunctionAnalysis::ZeroScan(ScanProgress& progress)
 {
-    CompiledFormula f;
+    ScanFormula f;
     if (!f.Compile(formula_, "X")) return;
     StartCount(results_.ZerosCount);
     const Extended eps = AnalysisTolerance(settings_.DigitsNum, settings_.MinX, settings_.MaxX);
@@ -355,7 +355,7 @@ void TFunctionAnalysis::ZeroScan(ScanProgress& progress)
 
 void TFunctionAnalysis::ValueExtremaScan(ScanProgress& progress)
 {
-    CompiledFormula f;
+    ScanFormula f;
     if (!f.Compile(formula_, "X")) return;
     StartCount(results_.ExtremaCount);
     const Extended eps = AnalysisTolerance(settings_.DigitsNum, settings_.MinX, settings_.MaxX);
@@ -389,7 +389,7 @@ void TFunctionAnalysis::ValueExtremaScan(ScanProgress& progress)
 
 void TFunctionAnalysis::DerivativeExtremaScan(ScanProgress& progress)
 {
-    CompiledFormula f, g;
+    ScanFormula f, g;
     if (!f.Compile(formula_, "X")) return;
     TStackList lexemes;
     bool notDifferentiable = false;

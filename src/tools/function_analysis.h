@@ -59,12 +59,12 @@ std::optional<InputFailure<AnalysisField>> CheckAnalysisInput(const AnalysisInpu
 // Bisection root of a sign change of f between a (left) and b (right),
 // refined until the ends lie closer than eps; failed when f has no value at
 // an end or a midpoint.
-Extended FindZero(CompiledFormula& f, Extended a, Extended b, Extended eps, bool& failed);
+Extended FindZero(ScanFormula& f, Extended a, Extended b, Extended eps, bool& failed);
 
 // Dichotomy for the minimum (f(a) >= f(middle)) or else the maximum of f
 // between a and b, until the ends lie within 2 eps; the result is the middle
 // of the last interval. failed when f has no value at a point it needs.
-Extended FindExtremum(CompiledFormula& f, Extended a, Extended b, Extended eps, bool& failed);
+Extended FindExtremum(ScanFormula& f, Extended a, Extended b, Extended eps, bool& failed);
 
 // The value scan's check that a bracketed extremum is one: a pole between
 // grid points looks like one (the last point before the pole of TAN(X) lies
@@ -73,7 +73,7 @@ Extended FindExtremum(CompiledFormula& f, Extended a, Extended b, Extended eps, 
 // points between them and the accurate extremum never fall below the outer
 // values nor rise beyond the extremum, and the extremum does not lie far
 // beyond the middle grid value compared with the variation of the three.
-bool IsGenuineExtremum(CompiledFormula& f, bool isMaximum, Extended xp, Extended yp, Extended y,
+bool IsGenuineExtremum(ScanFormula& f, bool isMaximum, Extended xp, Extended yp, Extended y,
                        Extended xn, Extended yn);
 
 inline constexpr int kMaxResultRows = 2000;

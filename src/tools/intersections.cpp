@@ -58,7 +58,7 @@ std::optional<InputFailure<IntersectionField>> CheckIntersectionInput(const Inte
     return std::nullopt;
 }
 
-bool RefineIntersection(CompiledFormula& d, Extended xp, Extended x, Extended eps, Extended& root)
+bool RefineIntersection(ScanFormula& d, Extended xp, Extended x, Extended eps, Extended& root)
 {
     Extended dp = 0, dx = 0;
     if (!d.Value(xp, dp) || !d.Value(x, dx)) return false;
@@ -114,7 +114,7 @@ void TIntersections::Run(ScanProgress& progress)
 {
     results_ = TIntersectionResults(interval_.DigitsNum);
     results_.Count.state = ResultCount::State::Pending;
-    CompiledFormula y1, difference;
+    ScanFormula y1, difference;
     if (!y1.Compile(formula1_, "X") || !difference.Compile("(" + formula1_ + ")-(" + formula2_ + ")", "X")) return;
     results_.Count = {ResultCount::State::Counted, 0, false};
     const Extended eps = AnalysisTolerance(interval_.DigitsNum, interval_.MinX, interval_.MaxX);

@@ -43,7 +43,7 @@ std::optional<InputFailure<IntersectionField>> CheckIntersectionInput(const Inte
 // Bisection of a sign change of d between xp and x: the sign class of d(xp)
 // (negative, or not) is kept at the left end; ends within eps. False when d
 // has no value at a point it needs.
-bool RefineIntersection(CompiledFormula& d, Extended xp, Extended x, Extended eps, Extended& root);
+bool RefineIntersection(ScanFormula& d, Extended xp, Extended x, Extended eps, Extended& root);
 
 struct IntersectionPoint {
     std::string XText;

@@ -37,7 +37,7 @@ std::string InputFailureText(const InputFailure<Field>& failure)
 }
 
 // The messages the tools share.
-inline constexpr const char* kEmptyFormulaText = "Empty formula";
+inline constexpr const char* kEmptyFormulaMessage = "Empty formula";
 inline constexpr const char* kNumberRangeText = "This value must be a number\rfrom %s up to %s";
 inline constexpr const char* kIntegerRangeText = "This value must be an integer\rfrom %s up to %s";
 inline constexpr const char* kMaxXText = "Maximum of X must be more\rthan minimum of X";
@@ -65,7 +65,7 @@ InputFailure<Field> FormulaFailure(EngineError refusal, Field field)
     InputFailure<Field> failure;
     failure.FocusField = field;
     if (refusal == kEmptyFormula) {
-        failure.Message = kEmptyFormulaText;
+        failure.Message = kEmptyFormulaMessage;
     } else {
         failure.FormulaError = refusal;
     }

@@ -17,7 +17,7 @@ ScanProgress& NoScanProgress()
     return none;
 }
 
-bool CompiledFormula::Compile(std::string_view text, std::string_view variable)
+bool ScanFormula::Compile(std::string_view text, std::string_view variable)
 {
     calculator_.reset();
     postfix_.Clear();
@@ -27,7 +27,7 @@ bool CompiledFormula::Compile(std::string_view text, std::string_view variable)
     return true;
 }
 
-bool CompiledFormula::CompileLexemes(TStackList lexemes)
+bool ScanFormula::CompileLexemes(TStackList lexemes)
 {
     calculator_.reset();
     postfix_.Clear();
@@ -39,7 +39,7 @@ bool CompiledFormula::CompileLexemes(TStackList lexemes)
     return true;
 }
 
-bool CompiledFormula::Value(Extended x, Extended& y)
+bool ScanFormula::Value(Extended x, Extended& y)
 {
     if (!calculator_) return false;
     EngineError code = kEngineOk;

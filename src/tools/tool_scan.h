@@ -30,7 +30,7 @@ public:
 ScanProgress& NoScanProgress();
 
 // A formula compiled once and evaluated many times.
-class CompiledFormula {
+class ScanFormula {
 public:
     // Compiles "(" + text + ")" with the variable; false for a blank text or
     // a syntax error (the calculator is then absent).

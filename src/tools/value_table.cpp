@@ -87,7 +87,7 @@ void TValueTable::Compute(const std::string& formula, const std::string& variabl
     valueHeader_ = " f(" + variableName + ")";
     rows_.clear();
     interrupted_ = false;
-    CompiledFormula f;
+    ScanFormula f;
     if (!f.Compile(formula, variableName)) return;
 
     const Extended count = StepCount(settings);

@@ -120,7 +120,7 @@ TEST(ReadIntegerInRange, readsTrimmedDecimalsWithinTheBounds)
 TEST(Refinement, endsWhereTheNumbersAreCoarserThanTheTolerance)
 {
     const long double a = 1e14L, b = 1e14L + 1, eps = 1e-6L;
-    CompiledFormula line, parabola;
+    ScanFormula line, parabola;
     ASSERT_TRUE(line.Compile("X-100000000000000.3", "X"));
     ASSERT_TRUE(parabola.Compile("(X-100000000000000.3)^2", "X"));
     bool failed = true;
@@ -138,7 +138,7 @@ TEST(Refinement, endsWhereTheNumbersAreCoarserThanTheTolerance)
 
 TEST(Refinement, failsWhereTheFunctionHasNoValue)
 {
-    CompiledFormula f;
+    ScanFormula f;
     ASSERT_TRUE(f.Compile("SQRT(X)-1", "X"));
     bool failed = false;
     FindZero(f, -1, 2, 1e-3L, failed);
