@@ -31,6 +31,7 @@
 #include "app/ui/print_commands.h"
 #include "app/ui/print_opt_form.h"
 #include "document/document_file.h"
+#include "document/ui/show_bitmap_save_form.h"
 #include "drawing/sample_documents.h"
 #include "print_ui/pdf_raster.h"
 
@@ -154,6 +155,19 @@ TEST(TPageSetupForm, refusesMarginsThatLeaveNoRoomAndFocusesTheMargin)
     EXPECT_TRUE(chosen.Printer.Landscape);
     EXPECT_EQ(chosen.Margins.Left, 4000);
     EXPECT_EQ(chosen.Margins.Bottom, 4249);
+}
+
+TEST(PrintProgress, isThePictureProgressWithThePrinterPicture)
+{
+    std::unique_ptr<TShowBitmapSaveForm> progress = MakePrintProgress(nullptr);
+    progress->show();
+    progress->Status("Printing...", -1);
+    EXPECT_EQ(progress->windowTitle(), "Printing");
+    EXPECT_EQ(progress->Text(), "Printing...");
+    auto* picture = progress->findChild<QLabel*>("PictureLabel");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(picture->isVisible());
+    EXPECT_FALSE(picture->pixmap().isNull());
 }
 
 // Every text the print windows show, and their messages, has its German line.

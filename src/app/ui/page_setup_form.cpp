@@ -47,17 +47,19 @@ TPageSetupForm::TPageSetupForm(QWidget* parent, const std::vector<std::string>& 
     setObjectName("PageSetupForm");
     setWindowTitle("Page Setup");
 
-    auto* paperBox = new QGroupBox("Paper", this);
-    paperBox->setObjectName("PaperGroupBox");
-    PrinterComboBox = new QComboBox(paperBox);
+    PrinterComboBox = new QComboBox(this);
     PrinterComboBox->setObjectName("PrinterComboBox");
     FillPrinterComboBox(PrinterComboBox, printers);
     SelectPrinter(PrinterComboBox, setup.Printer.Printer);
+    auto* printerRow = new QFormLayout;
+    printerRow->addRow(new QLabel("Printer:", this), PrinterComboBox);
+
+    auto* paperBox = new QGroupBox("Paper", this);
+    paperBox->setObjectName("PaperGroupBox");
     PaperComboBox = new QComboBox(paperBox);
     PaperComboBox->setObjectName("PaperComboBox");
     PaperComboBox->setMinimumWidth(220);
     auto* paperForm = new QFormLayout(paperBox);
-    paperForm->addRow(new QLabel("Printer:", paperBox), PrinterComboBox);
     paperForm->addRow(new QLabel("Size:", paperBox), PaperComboBox);
     FillPapers(SelectedPrinter(PrinterComboBox), setup.Printer.Paper);
     connect(PrinterComboBox, &QComboBox::currentIndexChanged, this, [this] {
@@ -100,6 +102,7 @@ TPageSetupForm::TPageSetupForm(QWidget* parent, const std::vector<std::string>& 
     middle->addWidget(orientationBox);
     middle->addWidget(marginsBox, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(printerRow);
     layout->addWidget(paperBox);
     layout->addLayout(middle);
     layout->addWidget(buttons);

@@ -90,6 +90,14 @@ PageSetup& CurrentPageSetup()
     return setup;
 }
 
+std::unique_ptr<TShowBitmapSaveForm> MakePrintProgress(QWidget* parent)
+{
+    auto progress = std::make_unique<TShowBitmapSaveForm>(parent, ProgressHooks());
+    progress->setWindowTitle(Tr("Printing"));
+    progress->SetPicture(QIcon(":/icons/print.svg").pixmap(32, 32));
+    return progress;
+}
+
 void PrintDocumentWindow(TMainForm& form, TMDIChild& child, const PdfFileQuestion& askPdfFile)
 {
     if (!AskPrintOptions(form)) return;
@@ -101,18 +109,16 @@ void PrintDocumentWindow(TMainForm& form, TMDIChild& child, const PdfFileQuestio
     }
     form.repaint();
 
-    TShowBitmapSaveForm progress(&form, ProgressHooks());
-    progress.setWindowTitle(Tr("Printing"));
-    progress.SetPicture(QIcon(":/icons/print.svg").pixmap(32, 32));
-    progress.show();
+    std::unique_ptr<TShowBitmapSaveForm> progress = MakePrintProgress(&form);
+    progress->show();
 
     PrintRequest request;
     request.Title = child.windowTitle().toStdString();
     request.Margins = setup.Margins;
     request.BlackAndWhite = ProgramOptions().BlackAndWhite;
     std::unique_ptr<PrintPage> page = CreateQtPrintPage(setup.Printer, pdfFile);
-    const PrintResult result = PrintDocument(child.Document(), *page, request, &progress);
-    progress.close();
+    const PrintResult result = PrintDocument(child.Document(), *page, request, progress.get());
+    progress->close();
     if (!result.Message.empty()) ShowMessageDialog(result.Message, mtError, mbOK, 0);
 }
 
