@@ -200,28 +200,6 @@ TEST(PrintDocument, drawsOnlyInsideTheMarginsOnTheDocumentsBackground)
     EXPECT_EQ(c.At(1739, 1079), ColorOfIndex(14));
 }
 
-TEST(PrintDocument, blackAndWhite_printsOnlyBlackAndWhiteAndLeavesTheColours)
-{
-    auto doc = LineDocument(1);
-    for (bool blackAndWhite : {false, true}) {
-        FakePage page(1200, 900, 600);
-        PrintRequest request;
-        request.BlackAndWhite = blackAndWhite;
-        ASSERT_EQ(PrintDocument(*doc, page, request).Outcome, PrintOutcome::Printed);
-        int coloured = 0;
-        for (ColorValue v : page.canvas.Pixels()) coloured += v != 0 && v != kWhite;
-        if (blackAndWhite) {
-            EXPECT_EQ(coloured, 0);
-            EXPECT_GT(page.canvas.Count(0), 1000);
-        } else {
-            EXPECT_GT(coloured, 1000);
-        }
-    }
-    EXPECT_EQ(doc->Options.BackColor, 14);
-    EXPECT_EQ(doc->Graph(0).Record.ColorIndex(), 12);
-    EXPECT_EQ(doc->Graph(1).Record.ColorIndex(), 9);
-}
-
 TEST(PrintDocument, leavesTheRecordsByteIdentical_evenWhenDrawingBreaksOff)
 {
     for (const std::string& name : test::SampleNames()) {
