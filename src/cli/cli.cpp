@@ -52,6 +52,18 @@ const std::vector<CliCommand>& CliCommands()
         {"intersect", "intersect FORMULA1 FORMULA2 [--min A] [--max B] [--steps N] [--digits D]",
          RunIntersectCommand},
         {"values", "values FORMULA [--variable V] [--min A] [--max B] [--step S]", RunValuesCommand},
+        {"edit",
+         "edit FILE.vgr --graph N [--formula F] [--color C] [--width W] [--style S] [--points on|off]\n"
+         "  [--lines on|off] [--visible on|off] [--min A --max B --steps N] [-o OUT.vgr]\n"
+         "  F as for new; C from 0 up to 15, W from 1 up to 5, S from 0 up to 3; --min, --max and\n"
+         "  --steps set the graph's own interval and steps (the X interval and both step counts of\n"
+         "  Equation and DifField). Without -o the file is changed in place",
+         RunEditCommand},
+        {"delete", "delete FILE.vgr --graph N [-o OUT.vgr]", RunDeleteCommand},
+        {"move",
+         "move FILE.vgr --from I --to J [-o OUT.vgr]\n"
+         "  graph I becomes graph J, the others keeping their order",
+         RunMoveCommand},
     };
     return commands;
 }

@@ -55,4 +55,9 @@ int RunAnalyseCommand(const std::vector<std::string>& args, std::ostream& out, s
 int RunIntersectCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunValuesCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Changing, deleting and reordering the graphs of a document file.
+int RunEditCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunDeleteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunMoveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace vg

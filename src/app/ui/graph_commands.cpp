@@ -9,6 +9,8 @@
 #include "app/translator.h"
 #include "app/ui/graph_lists.h"
 #include "app/ui/graph_props_form.h"
+#include "app/ui/graph_toolbar.h"
+#include "app/ui/graphs_list_form.h"
 #include "app/ui/main_form.h"
 #include "app/ui/mdi_child.h"
 #include "app/ui/standart_props_form.h"
@@ -133,6 +135,14 @@ void InstallGraphCommands(TMainForm& form)
     form.SetCommandHandler(CommandId::OtherProps,
                            [f] { GraphPropertiesCommand(*f, GraphPropsPage::OtherProperties); });
     form.SetCommandHandler(CommandId::FunctionProps, [f] { DefaultGraphPropertiesCommand(*f); });
+
+    auto* toolbar = new TGraphToolbar(form);
+    form.SetCommandHandler(CommandId::DrawGraphic, [toolbar] { toolbar->Edit(ToolbarControl::DrawGraphic); });
+    form.SetCommandHandler(CommandId::LinesDraw, [toolbar] { toolbar->Edit(ToolbarControl::LinesDraw); });
+    form.SetCommandHandler(CommandId::DrawPoints, [toolbar] { toolbar->Edit(ToolbarControl::DrawPoints); });
+
+    auto* list = new TGraphsListForm(form);
+    form.SetCommandHandler(CommandId::FunctionList, [list] { list->ShowList(true); });
 }
 
 }  // namespace vg
