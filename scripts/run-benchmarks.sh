@@ -5,5 +5,6 @@ build=${1:-build-bench}
 shopt -s nullglob
 for b in "$build"/bench/*_bench; do
   echo "== $(basename "$b")"
-  "$b" --benchmark_min_time=0.2
+  # Colours only on a terminal: logs stay plain text.
+  "$b" --benchmark_min_time=0.2 --benchmark_color=auto
 done

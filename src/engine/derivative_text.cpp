@@ -169,9 +169,21 @@ std::string DerivativeNumberText(Extended value)
                     .ec != std::errc()) {
             return scientific;  // not finite: no number form exists
         }
+        // Appended piece by piece: GCC 12's optimiser mistakes "(" + temporary
+        // for an overlapping copy (-Wrestrict).
         const std::string exponentText = DerivativeNumberText(exponent);
-        text = "(" + DerivativeNumberText(mantissa) + "*10^" +
-               (exponent < 0 ? "(" + exponentText + ")" : exponentText) + ")";
+        std::string power = "(";
+        power += DerivativeNumberText(mantissa);
+        power += "*10^";
+        if (exponent < 0) {
+            power += '(';
+            power += exponentText;
+            power += ')';
+        } else {
+            power += exponentText;
+        }
+        power += ')';
+        text = std::move(power);
     }
     if (text == "-0") text = "0";
     return text;

@@ -19,9 +19,24 @@ bool IsNegative(long double v) { return NearZero(v) < 0; }
 std::string N(long double v) { return FormatFormulaNumber(v); }
 
 // "+b" or "-b": the constant term after a first term.
-std::string SignedTerm(long double v) { return IsNegative(v) ? N(v) : "+" + N(v); }
+// Texts are appended piece by piece: "+" + temporary makes GCC 12 at -O3
+// warn about an overlapping copy (-Wrestrict) that cannot happen.
+std::string SignedTerm(long double v)
+{
+    if (IsNegative(v)) return N(v);
+    std::string text = "+";
+    text += N(v);
+    return text;
+}
 
-std::string Parenthesized(long double v) { return IsNegative(v) ? "(" + N(v) + ")" : N(v); }
+std::string Parenthesized(long double v)
+{
+    if (!IsNegative(v)) return N(v);
+    std::string text = "(";
+    text += N(v);
+    text += ')';
+    return text;
+}
 
 std::string PolynomialText(const RegressionFit& fit)
 {
