@@ -249,7 +249,8 @@ void SetStandardKindDefaults(DocumentOptions& o, const DocumentOptions& s)
     o.DefaultKind = s.DefaultKind;
     o.DefaultXFromY = s.DefaultXFromY;
     o.DefaultYFromX = s.DefaultYFromX;
-    for (auto [own, standard] : {std::pair{&o.DefaultPolar, &s.DefaultPolar}, std::pair{&o.DefaultParam, &s.DefaultParam}}) {
+    for (auto [own, standard] :
+         {std::pair{&o.DefaultPolar, &s.DefaultPolar}, std::pair{&o.DefaultParam, &s.DefaultParam}}) {
         const uint8_t commonInterval = own->CommonInterval;
         *own = *standard;
         own->CommonInterval = commonInterval;

@@ -62,8 +62,8 @@ int RunTraceCommand(const std::vector<std::string>& args, std::ostream& out, std
         return kExitSyntaxError;
     }
     if (t.point > setup.PointCount)
-        return CliUsageError(err, "trace",
-                             "graph " + std::to_string(t.graph) + " has " + std::to_string(setup.PointCount) + " points");
+        return CliUsageError(err, "trace", "graph " + std::to_string(t.graph) + " has " +
+                                               std::to_string(setup.PointCount) + " points");
     PlotMapping mapping;
     if (!WindowPlotMapping(*doc, t.width, t.height, "trace", mapping, err)) return 1;
     const TracePoint point = TracePointAt(graph, doc->Options, t.point);

@@ -3,6 +3,7 @@
 #include "app/ui/graph_commands.h"
 #include "app/ui/main_form.h"
 #include "app/ui/print_commands.h"
+#include "app/ui/view_commands.h"
 #include "tools/ui/regression_commands.h"
 
 namespace vg {
@@ -11,6 +12,7 @@ void InstallCommandModules(TMainForm& form)
 {
     // Each family: one Install call, in menu order.
     InstallPrintCommands(form);
+    InstallViewCommands(form);
     InstallGraphCommands(form);
     InstallRegressionCommands(form);
 }

@@ -8,13 +8,14 @@
 
 namespace vg {
 
-void RenderDocument(TGraphicsManager& document, QImage& image, double pixelRatio)
+PlotFrame RenderDocument(TGraphicsManager& document, QImage& image, double pixelRatio)
 {
     QtCanvas canvas(image);
     const CanvasRect output{0, 0, image.width(), image.height()};
     const DeviceContext device = pixelRatio > 1.0 ? PictureDeviceContext(pixelRatio) : DeviceContext{};
-    DrawDocument(document, canvas, output, device);
+    const PlotFrame frame = DrawDocument(document, canvas, output, device);
     canvas.End();
+    return frame;
 }
 
 }  // namespace vg

@@ -635,13 +635,14 @@ void TMainForm::ToggleGridLines(bool horizontal)
     TMDIChild* child = ActiveChild();
     if (!child) return;
     ToggleGlobalGridLines(horizontal);
-    guard_->Begin();  // applying may recompute graphs
-    TStatusProgress progress(this, statusPanel0_, statusPanel1_, guard_);
-    child->Document().SetProgress(&progress);
-    ApplyGlobalOptionsTo(child->Document());
-    child->Document().SetProgress(nullptr);
-    guard_->End();
-    child->Redraw();
+    ApplyGlobalOptions(child);
+}
+
+void TMainForm::ApplyGlobalOptions(TMDIChild* child)
+{
+    // Applying may recompute graphs.
+    RunComputation(child, [child] { ApplyGlobalOptionsTo(child->Document()); });
+    UpdateMenuItems();
 }
 
 void TMainForm::UndoRedoClick(bool redo)

@@ -74,6 +74,9 @@ public:
     // Runs work that may compute graphs of the child's document (a graph
     // added or changed), with the same progress, Esc check and guard.
     void RunComputation(TMDIChild* child, const std::function<void()>& work);
+    // Hands the program-wide DocumentOptions to the document's apply step
+    // (undo entry, recomputation with progress and Esc, redraw).
+    void ApplyGlobalOptions(TMDIChild* child);
 
     // Later parts plug in here: a handler replaces the "not available yet"
     // message of its command, and the undo history tells whether a document
