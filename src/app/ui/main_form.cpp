@@ -76,10 +76,14 @@ TMainForm::TMainForm(QWidget* parent)
     BuildPopupMenus();
 
     // Once a menu closes its hint is gone: the status bar is back to "Ready".
+    // Queued, because the menu bar shows its title's hint again after Escape.
     for (QMenu* menu : findChildren<QMenu*>())
         connect(menu, &QMenu::aboutToHide, this, [this] {
-            statusPanel0_->setText(Tr("Ready"));
-            statusPanel1_->clear();
+            QTimer::singleShot(0, this, [this] {
+                if (Computing()) return;
+                statusPanel0_->setText(Tr("Ready"));
+                statusPanel1_->clear();
+            });
         });
     SetMessageHelpHandler([this](int context) { ShowHelp(context); });
     InstallCaptionFitting(*qApp);
