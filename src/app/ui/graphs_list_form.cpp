@@ -100,6 +100,11 @@ TGraphsListView::TGraphsListView(QWidget* parent) : QListView(parent)
     setDefaultDropAction(Qt::MoveAction);
     setIconSize(kPictureSize);
     setUniformItemSizes(true);
+    // The selection stays as visible when the window loses the focus.
+    QPalette colors = palette();
+    for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
+        colors.setColor(QPalette::Inactive, role, colors.color(QPalette::Active, role));
+    setPalette(colors);
 }
 
 int TGraphsListView::DropTarget(const QPoint& pos) const

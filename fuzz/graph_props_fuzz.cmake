@@ -1,0 +1,1 @@
+target_link_libraries(graph_props_fuzz PRIVATE vg_app)
