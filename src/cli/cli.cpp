@@ -13,7 +13,10 @@ const std::vector<CliCommand>& CliCommands()
     static const std::vector<CliCommand> commands = {
         {"eval", "eval FORMULA [NAME=VALUE ...] [--format]", RunEvalCommand},
         {"check-formula", "check-formula FORMULA [NAME [NAME2]]", RunCheckFormulaCommand},
-        {"derive", "derive [--depth] FORMULA [VARIABLE]", RunDeriveCommand},
+        {"derive",
+         "derive [--depth] FORMULA [VARIABLE] | FILE.vgr --graph N\n"
+         "  FILE.vgr --graph N: the Derivative window's texts for graph N, one line per edit",
+         RunDeriveCommand},
         {"number",
          "number format|power|formula|display|parse-text|parse-input|parse-cell|nice-step TEXT\n"
          "  vgraph-cli number coordinate VALUE WIDTH SUMABS",
@@ -34,6 +37,18 @@ const std::vector<CliCommand>& CliCommands()
          "  KIND: YFromX (variable X), XFromY (Y), Polar (A), Param (T, \"X(t);Y(t)\"),\n"
          "        Equation (X and Y), DifField (X and Y), Table (\"x1,y1;x2,y2;...\")",
          RunNewCommand},
+        {"tangent",
+         "tangent FILE.vgr --graph N --at T [--normal]\n"
+         "  T: x, y, t, or the angle in units of pi, by the kind of graph N; prints Y(x)=... or X(y)=...",
+         RunTangentCommand},
+        {"calc", "calc FORMULA [--variable V] [--value X]\n  V: one latin letter (default X); X defaults to 0",
+         RunCalcCommand},
+        {"integrate",
+         "integrate FORMULA1 [FORMULA2] [--min A] [--max B] [--steps N] [--abs] [--parts]\n"
+         "  the integral of FORMULA1-FORMULA2 (FORMULA2 defaults to 0) over A..B (-10..10) by Simpson's rule\n"
+         "  with 2N subintervals (N from 10 up to 2000, default 200); --abs: of the absolute value;\n"
+         "  --parts: also the parts above and below",
+         RunIntegrateCommand},
         {"regress",
          "regress FILE.vgr [--graph N] --kind KIND [--degree D] | --compare\n"
          "  KIND: linear, hyperbolic, logarithmic, power, exponential, exponential2,\n"

@@ -43,6 +43,11 @@ int RunInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int RunComputeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunNewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Calculus tools: tangent and normal lines, the calculator, definite integrals.
+int RunTangentCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunIntegrateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 // Regression of a table graph.
 int RunRegressCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
