@@ -27,7 +27,7 @@ int RunCalcCommand(const std::vector<std::string>& args, std::ostream& out, std:
 
     const CalcOutcome outcome = RunCalculator(operands[0], variable, value);
     if (outcome.Failure) {
-        PrintCliError(err, FailureText(*outcome.Failure));
+        PrintCliError(err, InputFailureText(*outcome.Failure));
         return kExitSyntaxError;
     }
     out << outcome.Text << "\n";

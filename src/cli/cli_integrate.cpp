@@ -40,7 +40,7 @@ int RunIntegrateCommand(const std::vector<std::string>& args, std::ostream& out,
 
     IntegralTask task;
     if (const auto failure = CheckIntegralInput(input, task)) {
-        PrintCliError(err, FailureText(*failure));
+        PrintCliError(err, InputFailureText(*failure));
         return kExitSyntaxError;
     }
     const IntegralResult result = ComputeIntegral(task);

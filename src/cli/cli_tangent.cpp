@@ -7,6 +7,7 @@
 #include "cli/cli_calculus_support.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_document_support.h"
+#include "app/translator.h"
 #include "tools/tangent_line.h"
 
 namespace vg {
@@ -64,12 +65,12 @@ int RunTangentCommand(const std::vector<std::string>& args, std::ostream& out, s
 
     const TangentView view = TangentViewOf(*graph);
     if (!view.CanAdd) {
-        PrintCliError(err, CalculusMessageText(view.Label));
+        PrintCliError(err, Translate(view.Label));
         return kExitSyntaxError;
     }
     long double at = 0;
     if (const auto failure = ReadTangentParameter(t.at, at)) {
-        PrintCliError(err, FailureText(*failure));
+        PrintCliError(err, InputFailureText(*failure));
         return kExitSyntaxError;
     }
     const TangentLine line = ComputeTangentLine(*graph, at, t.normal);

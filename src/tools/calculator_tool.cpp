@@ -9,6 +9,7 @@
 #include "engine/check_formula.h"
 #include "engine/number_text.h"
 #include "engine/numeric_utils.h"
+#include "tools/tool_text.h"
 
 namespace vg {
 
@@ -57,19 +58,20 @@ std::optional<CalcFailure> CheckVariableName(const std::string& name)
         const char upper = AsciiUpper(name[0]);
         if (upper >= 'A' && upper <= 'Z') return std::nullopt;
     }
-    return CalcFailure{"The name of the variable must\rbe a letter of the latin alphabet", {}, CalcField::VariableName};
+    return CalcFailure{"The name of the variable must\rbe a letter of the latin alphabet", {}, CalcField::VariableName,
+                       kEngineOk, {}};
 }
 
 std::optional<CalcFailure> ReadVariableValue(const std::string& text, long double& value)
 {
     bool failed = false;
     value = ParseNumberInput(text, failed);
-    const CalcFailure tooLarge{"Too large value of the variable", {}, CalcField::VariableValue};
+    const CalcFailure tooLarge{"Too large value of the variable", {}, CalcField::VariableValue, kEngineOk, {}};
     if (failed) {
         // Digits beyond the extended range are a value too large, not text
         // that is no number.
-        if (IsPlainDecimal(TrimmedText(text))) return tooLarge;
-        return CalcFailure{kVariableNotNumberMessage, {}, CalcField::VariableValue};
+        if (IsPlainDecimal(TrimBlanks(text))) return tooLarge;
+        return CalcFailure{kVariableNotNumberText, {}, CalcField::VariableValue, kEngineOk, {}};
     }
     if (!(std::fabs(value) <= kMaxCalcValue)) return tooLarge;
     return std::nullopt;
@@ -84,17 +86,12 @@ CalcOutcome RunCalculator(const std::string& formula, const std::string& variabl
     long double x = 0;
     if ((outcome.Failure = ReadVariableValue(valueText, x))) return outcome;
     const std::string name(1, AsciiUpper(variableName[0]));
-    EngineError code = kEngineOk;
-    if (!CheckFormula(formula, name, code)) {
-        outcome.Failure = CalcFailure{{}, {}, CalcField::Formula, code};
-        return outcome;
-    }
-    if (IsBlankFormula(formula)) {
-        outcome.Failure = CalcFailure{kEmptyFormulaMessage, {}, CalcField::Formula};
+    if (const auto refusal = FormulaRefusal(formula, name)) {
+        outcome.Failure = FormulaFailure(*refusal, CalcField::Formula);
         return outcome;
     }
     TStackList postfix;
-    code = CompileFormula(formula, name, "", postfix);
+    EngineError code = CompileFormula(formula, name, "", postfix);
     if (code == kEngineOk) {
         TCalculator calculator(postfix);
         outcome.Value = calculator.Calculate(postfix, code, x);

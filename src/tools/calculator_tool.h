@@ -7,12 +7,13 @@
 #include <optional>
 #include <string>
 
-#include "tools/calculus_failure.h"
+#include "tools/calculus_texts.h"
+#include "tools/tool_input.h"
 
 namespace vg {
 
 enum class CalcField { None, VariableName, VariableValue, Formula };
-using CalcFailure = CalculusFailure<CalcField>;
+using CalcFailure = InputFailure<CalcField>;
 
 inline constexpr long double kMaxCalcValue = 1e500L;
 inline constexpr int kCalcResultDigits = 10;

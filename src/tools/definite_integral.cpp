@@ -3,32 +3,20 @@
 #include <cmath>
 #include <memory>
 
-#include "app/graph_props_model.h"
 #include "app/translator.h"
 #include "engine/calculator.h"
 #include "engine/check_formula.h"
 #include "engine/number_text.h"
+#include "tools/tool_text.h"
 
 namespace vg {
 
 namespace {
 
-constexpr long double kMaxBound = 1e100L;
-
 std::optional<IntegralFailure> CheckIntegrand(const std::string& formula, IntegralField field)
 {
-    EngineError code = kEngineOk;
-    if (!CheckFormula(formula, "X", code)) return IntegralFailure{{}, {}, field, code};
-    if (IsBlankFormula(formula)) return IntegralFailure{kEmptyFormulaMessage, {}, field};
+    if (const auto refusal = FormulaRefusal(formula, "X")) return FormulaFailure(*refusal, field);
     return std::nullopt;
-}
-
-std::optional<IntegralFailure> CheckBound(const std::string& text, IntegralField field)
-{
-    bool failed = false;
-    const long double value = ParseNumberInput(text, failed);
-    if (!failed && std::fabs(value) <= kMaxBound) return std::nullopt;
-    return IntegralFailure{"This value must be a number\rfrom %s up to %s", {"-1*10^100", "1*10^100"}, field};
 }
 
 // S + term by the engine's addition; beyond its 1e500 limit the plain sum
@@ -70,22 +58,22 @@ std::optional<IntegralFailure> CheckIntegralInput(const IntegralInput& input, In
 {
     if (auto f = CheckIntegrand(input.Formula1, IntegralField::Formula1)) return f;
     if (auto f = CheckIntegrand(input.Formula2, IntegralField::Formula2)) return f;
-    if (auto f = CheckBound(input.MinX, IntegralField::MinX)) return f;
-    if (auto f = CheckBound(input.MaxX, IntegralField::MaxX)) return f;
-    const long double minX = ParseNumberText(input.MinX);
-    const long double maxX = ParseNumberText(input.MaxX);
-    if (!(maxX > minX))
-        return IntegralFailure{"Maximum of X must be more\rthan minimum of X", {}, IntegralField::MaxX};
-    int32_t steps = 0;
-    if (!ParseIntegerField(input.StepsNum, steps) || steps < kMinIntegralSteps || steps > kMaxIntegralSteps)
-        return IntegralFailure{"This value must be an integer\rfrom %s up to %s",
-                               {std::to_string(kMinIntegralSteps), std::to_string(kMaxIntegralSteps)},
-                               IntegralField::StepsNum};
+    // Both bounds are read again as stored texts for the order and the sum.
+    long double minX = 0, maxX = 0;
+    if (!ReadTypedNumber(input.MinX, minX))
+        return RangeFailure(kNumberRangeText, kLowestTypedText, kHighestTypedText, IntegralField::MinX);
+    if (!ReadTypedNumber(input.MaxX, maxX))
+        return RangeFailure(kNumberRangeText, kLowestTypedText, kHighestTypedText, IntegralField::MaxX);
+    if (!(maxX > minX)) return IntegralFailure{kMaxXText, {}, IntegralField::MaxX, kEngineOk, {}};
+    long steps = 0;
+    if (!ReadIntegerInRange(input.StepsNum, kMinIntegralSteps, kMaxIntegralSteps, steps))
+        return RangeFailure(kIntegerRangeText, std::to_string(kMinIntegralSteps), std::to_string(kMaxIntegralSteps),
+                            IntegralField::StepsNum);
     task.Formula1 = input.Formula1;
     task.Formula2 = input.Formula2;
     task.MinX = minX;
     task.MaxX = maxX;
-    task.StepsNum = steps;
+    task.StepsNum = static_cast<int>(steps);
     task.AbsIntegrate = input.AbsIntegrate;
     return std::nullopt;
 }
@@ -154,8 +142,9 @@ std::string IntegralBelowText(const IntegralResult& result)
 std::optional<IntegralFailure> IntegralRegionFormula(const IntegralTask& task, std::string& formula)
 {
     std::string text =
-        "((" + TrimmedText(task.Formula1) + ")-y)*((" + TrimmedText(task.Formula2) + ")-y)";
-    if (text.size() > kMaxRegionFormulaLength) return IntegralFailure{"Too long formulas", {}, IntegralField::Formula1};
+        "((" + TrimBlanks(task.Formula1) + ")-y)*((" + TrimBlanks(task.Formula2) + ")-y)";
+    if (text.size() > kMaxRegionFormulaLength)
+        return IntegralFailure{"Too long formulas", {}, IntegralField::Formula1, kEngineOk, {}};
     formula = std::move(text);
     return std::nullopt;
 }
@@ -171,8 +160,8 @@ GraphRecord IntegralRegionRecord(const std::string& formula, const IntegralTask&
     params.CommonInterval = 0;
     params.MinX = task.MinX;
     params.MaxX = task.MaxX;
-    params.MinY = -kMaxBound;
-    params.MaxY = kMaxBound;
+    params.MinY = -kTypedNumberLimit;
+    params.MaxY = kTypedNumberLimit;
     return record;
 }
 

@@ -11,12 +11,12 @@
 
 #include "document/document_options.h"
 #include "document/graph_record.h"
-#include "tools/calculus_failure.h"
+#include "tools/tool_input.h"
 
 namespace vg {
 
 enum class IntegralField { None, Formula1, Formula2, MinX, MaxX, StepsNum };
-using IntegralFailure = CalculusFailure<IntegralField>;
+using IntegralFailure = InputFailure<IntegralField>;
 
 inline constexpr int kMinIntegralSteps = 10;
 inline constexpr int kMaxIntegralSteps = 2000;

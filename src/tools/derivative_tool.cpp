@@ -4,7 +4,8 @@
 #include "app/translator.h"
 #include "engine/check_formula.h"
 #include "engine/derivative.h"
-#include "tools/calculus_failure.h"
+#include "tools/calculus_texts.h"
+#include "tools/tool_input.h"
 
 namespace vg {
 
@@ -94,8 +95,8 @@ std::string DerivativeMessage(const DerivativeView& view)
     case DerivativeOutcome::RefusedKind: return Translate("Cannot calculate derivative for this graph type");
     case DerivativeOutcome::EmptyFormula: return Translate(kEmptyFormulaMessage);
     case DerivativeOutcome::SyntaxError: return FormatFormulaError(view.FormulaError);
-    case DerivativeOutcome::TooLarge: return Translate(kTooLargeDerivationMessage);
-    case DerivativeOutcome::NotDifferentiable: return Translate(kNotDifferentiableMessage);
+    case DerivativeOutcome::TooLarge: return Translate(kTooLargeDerivationText);
+    case DerivativeOutcome::NotDifferentiable: return Translate(kNotDifferentiableText);
     case DerivativeOutcome::TooLong: return Translate("Too long formula of the derivative");
     }
     return {};

@@ -157,9 +157,9 @@ std::optional<TangentFailure> ReadTangentParameter(const std::string& text, long
 {
     bool failed = false;
     const long double value = ParseNumberInput(text, failed);
-    if (failed) return TangentFailure{kVariableNotNumberMessage, {}, TangentField::Variable};
+    if (failed) return TangentFailure{kVariableNotNumberText, {}, TangentField::Variable, kEngineOk, {}};
     if (std::fabs(value) > kMaxParameter)
-        return TangentFailure{"Too large absolute value of variable", {}, TangentField::Variable};
+        return TangentFailure{"Too large absolute value of variable", {}, TangentField::Variable, kEngineOk, {}};
     t = value;
     return std::nullopt;
 }
@@ -201,8 +201,8 @@ std::string TangentMessage(TangentStatus status, bool normal)
 {
     switch (status) {
     case TangentStatus::Determined: return {};
-    case TangentStatus::TooLarge: return Translate(kTooLargeDerivationMessage);
-    case TangentStatus::NotDifferentiable: return Translate(kNotDifferentiableMessage);
+    case TangentStatus::TooLarge: return Translate(kTooLargeDerivationText);
+    case TangentStatus::NotDifferentiable: return Translate(kNotDifferentiableText);
     case TangentStatus::NotDetermined: break;
     }
     return Translate(normal ? "Error of the determination of the equation of the normal"

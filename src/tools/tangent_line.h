@@ -9,7 +9,8 @@
 
 #include "document/document_options.h"
 #include "document/graph_record.h"
-#include "tools/calculus_failure.h"
+#include "tools/calculus_texts.h"
+#include "tools/tool_input.h"
 
 namespace vg {
 
@@ -25,7 +26,7 @@ TangentView TangentViewOf(const GraphRecord& graph);
 
 // Reading the typed parameter: a number of magnitude up to 1e100.
 enum class TangentField { None, Variable };
-using TangentFailure = CalculusFailure<TangentField>;
+using TangentFailure = InputFailure<TangentField>;
 std::optional<TangentFailure> ReadTangentParameter(const std::string& text, long double& t);
 
 enum class TangentStatus {

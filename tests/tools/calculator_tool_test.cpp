@@ -46,9 +46,9 @@ TEST(Calculator, resultsAndRefusalsInOrder)
     };
     for (const Case& c : cases) {
         const CalcOutcome outcome = RunCalculator(c.formula, c.name, c.value);
-        const std::string shown = outcome.Failure ? FailureText(*outcome.Failure) : outcome.Text;
+        const std::string shown = outcome.Failure ? InputFailureText(*outcome.Failure) : outcome.Text;
         EXPECT_EQ(shown, c.text) << c.formula << " " << c.name << " " << c.value.substr(0, 20);
-        EXPECT_EQ(outcome.Failure ? outcome.Failure->Field : CalcField::None, c.field) << c.formula << c.value.size();
+        EXPECT_EQ(outcome.Failure ? outcome.Failure->FocusField : CalcField::None, c.field) << c.formula << c.value.size();
     }
     EXPECT_TRUE(RunCalculator("LN(X)", "X", "0").Undefined);
     EXPECT_EQ(RunCalculator("X*2", "X", "2.5").Value, 5);
@@ -87,12 +87,12 @@ TEST(Calculator, messagesAndErrorWordAreTranslated)
     TTranslator german;
     ASSERT_TRUE(german.LoadFromFile(std::string(VG_SOURCE_DIR) + "/data/lang/german.vgl"));
     SetTranslator(&german);
-    EXPECT_EQ(FailureText(*RunCalculator("X", "1", "0").Failure),
+    EXPECT_EQ(InputFailureText(*RunCalculator("X", "1", "0").Failure),
               "Der Name der Variablen muss\rein Buchstabe des lateinischen Alphabets sein");
     EXPECT_EQ(RunCalculator("1/X", "X", "0").Text, "Fehler");
     IntegralTask task;
     const IntegralInput input{"X", "0", "0", "1", "5", false};
-    EXPECT_EQ(FailureText(*CheckIntegralInput(input, task)), "Dieser Wert muss eine ganze Zahl\rvon 10 bis 2000 sein");
+    EXPECT_EQ(InputFailureText(*CheckIntegralInput(input, task)), "Dieser Wert muss eine ganze Zahl\rvon 10 bis 2000 sein");
     SetTranslator(nullptr);
 }
 

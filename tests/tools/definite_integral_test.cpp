@@ -32,7 +32,7 @@ IntegralResult Integrate(const IntegralInput& input)
 {
     IntegralTask task;
     const auto failure = CheckIntegralInput(input, task);
-    EXPECT_FALSE(failure) << (failure ? FailureText(*failure) : "");
+    EXPECT_FALSE(failure) << (failure ? InputFailureText(*failure) : "");
     return ComputeIntegral(task);
 }
 
@@ -66,8 +66,8 @@ TEST(IntegralInputCheck, firstFailureInTheWindowsOrder)
         IntegralTask task;
         const auto failure = CheckIntegralInput(c.input, task);
         ASSERT_TRUE(failure) << c.input.Formula1 << " " << c.input.MinX << " " << c.input.StepsNum;
-        EXPECT_EQ(FailureText(*failure), c.message) << c.input.Formula1 << " " << c.input.StepsNum;
-        EXPECT_EQ(failure->Field, c.field) << c.message;
+        EXPECT_EQ(InputFailureText(*failure), c.message) << c.input.Formula1 << " " << c.input.StepsNum;
+        EXPECT_EQ(failure->FocusField, c.field) << c.message;
     }
     IntegralTask task;
     for (const char* accepted : {"10", " 2000 "})
@@ -160,8 +160,8 @@ TEST(IntegralRegion, formulaLimitAndTheShadedInequality)
     task.Formula1 += "1";
     const auto tooLong = IntegralRegionFormula(task, formula);
     ASSERT_TRUE(tooLong);
-    EXPECT_EQ(FailureText(*tooLong), "Too long formulas");
-    EXPECT_EQ(tooLong->Field, IntegralField::Formula1);
+    EXPECT_EQ(InputFailureText(*tooLong), "Too long formulas");
+    EXPECT_EQ(tooLong->FocusField, IntegralField::Formula1);
 }
 
 // ------------------------------------------------- against the 256-bit reference
@@ -173,43 +173,101 @@ struct Integrand {
     int steps;
 };
 
-void Sin(mpfr_ptr r, mpfr_srcptr x) { mpfr_sin(r, x, MPFR_RNDN); }
-
 std::vector<Integrand> Integrands()
 {
     using test::RefNumber;
     const auto N = MPFR_RNDN;
     return {
         {"X^2", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_sqr(r, x, N); }, 0, 1, 10},
-        {"X^3-2*X", [=](mpfr_ptr r, mpfr_srcptr x) { RefNumber t; mpfr_pow_ui(t.get(), x, 3, N); mpfr_mul_ui(r, x, 2, N); mpfr_sub(r, t.get(), r, N); }, -1, 2, 10},
+        {"X^3-2*X",
+         [=](mpfr_ptr r, mpfr_srcptr x) {
+             RefNumber t;
+             mpfr_pow_ui(t.get(), x, 3, N);
+             mpfr_mul_ui(r, x, 2, N);
+             mpfr_sub(r, t.get(), r, N);
+         },
+         -1, 2, 10},
         {"X^4", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_pow_ui(r, x, 4, N); }, -2, 3, 10},
-        {"X^5-3*X^2", [=](mpfr_ptr r, mpfr_srcptr x) { RefNumber t; mpfr_pow_ui(t.get(), x, 5, N); mpfr_sqr(r, x, N); mpfr_mul_ui(r, r, 3, N); mpfr_sub(r, t.get(), r, N); }, -1, 1.5L, 50},
-        {"SIN(X)", Sin, 0, 3, 10},
+        {"X^5-3*X^2",
+         [=](mpfr_ptr r, mpfr_srcptr x) {
+             RefNumber t;
+             mpfr_pow_ui(t.get(), x, 5, N);
+             mpfr_sqr(r, x, N);
+             mpfr_mul_ui(r, r, 3, N);
+             mpfr_sub(r, t.get(), r, N);
+         },
+         -1, 1.5L, 50},
+        {"SIN(X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_sin(r, x, N); }, 0, 3, 10},
         {"COS(X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_cos(r, x, N); }, -1, 4, 20},
         {"EXP(X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_exp(r, x, N); }, -2, 2, 10},
-        {"EXP(-X^2)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_sqr(r, x, N); mpfr_neg(r, r, N); mpfr_exp(r, r, N); }, -3, 3, 200},
-        {"1/(1+X^2)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_sqr(r, x, N); mpfr_add_ui(r, r, 1, N); mpfr_ui_div(r, 1, r, N); }, -5, 5, 200},
+        {"EXP(-X^2)",
+         [=](mpfr_ptr r, mpfr_srcptr x) {
+             mpfr_sqr(r, x, N);
+             mpfr_neg(r, r, N);
+             mpfr_exp(r, r, N);
+         },
+         -3, 3, 200},
+        {"1/(1+X^2)",
+         [=](mpfr_ptr r, mpfr_srcptr x) {
+             mpfr_sqr(r, x, N);
+             mpfr_add_ui(r, r, 1, N);
+             mpfr_ui_div(r, 1, r, N);
+         },
+         -5, 5, 200},
         {"LN(X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_log(r, x, N); }, 1, 3, 10},
         {"SQRT(X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_sqrt(r, x, N); }, 1, 4, 10},
         {"ATAN(X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_atan(r, x, N); }, -2, 5, 50},
         {"SIN(X)^2", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_sin(r, x, N); mpfr_sqr(r, r, N); }, 0, 10, 100},
         {"X*SIN(X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_sin(r, x, N); mpfr_mul(r, r, x, N); }, -3, 7, 100},
-        {"X*EXP(-X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_neg(r, x, N); mpfr_exp(r, r, N); mpfr_mul(r, r, x, N); }, 0, 8, 60},
+        {"X*EXP(-X)",
+         [=](mpfr_ptr r, mpfr_srcptr x) {
+             mpfr_neg(r, x, N);
+             mpfr_exp(r, r, N);
+             mpfr_mul(r, r, x, N);
+         },
+         0, 8, 60},
         {"COSH(X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_cosh(r, x, N); }, -1, 3, 30},
         {"SINH(X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_sinh(r, x, N); }, -2, 1, 30},
         {"TANH(X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_tanh(r, x, N); }, -1, 4, 40},
         {"1/X", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_ui_div(r, 1, x, N); }, 1, 2, 10},
         {"EXP(SIN(X))", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_sin(r, x, N); mpfr_exp(r, r, N); }, 0, 6, 100},
-        {"SIN(3*X)*COS(X)", [=](mpfr_ptr r, mpfr_srcptr x) { RefNumber t; mpfr_mul_ui(t.get(), x, 3, N); mpfr_sin(t.get(), t.get(), N); mpfr_cos(r, x, N); mpfr_mul(r, r, t.get(), N); }, -2, 2, 150},
+        {"SIN(3*X)*COS(X)",
+         [=](mpfr_ptr r, mpfr_srcptr x) {
+             RefNumber t;
+             mpfr_mul_ui(t.get(), x, 3, N);
+             mpfr_sin(t.get(), t.get(), N);
+             mpfr_cos(r, x, N);
+             mpfr_mul(r, r, t.get(), N);
+         },
+         -2, 2, 150},
         {"LG(X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_log10(r, x, N); }, 1, 10, 100},
         {"ASIN(X)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_asin(r, x, N); }, -0.5L, 0.9L, 40},
         {"ACOS(X/2)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_div_ui(r, x, 2, N); mpfr_acos(r, r, N); }, -1, 1, 20},
         {"2^X", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_ui_pow(r, 2, x, N); }, -3, 5, 20},
-        {"SQRT(1+X^2)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_sqr(r, x, N); mpfr_add_ui(r, r, 1, N); mpfr_sqrt(r, r, N); }, -2, 3, 30},
-        {"1/(2+COS(X))", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_cos(r, x, N); mpfr_add_ui(r, r, 2, N); mpfr_ui_div(r, 1, r, N); }, 0, 6.5L, 60},
+        {"SQRT(1+X^2)",
+         [=](mpfr_ptr r, mpfr_srcptr x) {
+             mpfr_sqr(r, x, N);
+             mpfr_add_ui(r, r, 1, N);
+             mpfr_sqrt(r, r, N);
+         },
+         -2, 3, 30},
+        {"1/(2+COS(X))",
+         [=](mpfr_ptr r, mpfr_srcptr x) {
+             mpfr_cos(r, x, N);
+             mpfr_add_ui(r, r, 2, N);
+             mpfr_ui_div(r, 1, r, N);
+         },
+         0, 6.5L, 60},
         {"LN(1+X^2)", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_sqr(r, x, N); mpfr_log1p(r, r, N); }, -3, 2, 80},
         {"COS(X)^3", [=](mpfr_ptr r, mpfr_srcptr x) { mpfr_cos(r, x, N); mpfr_pow_ui(r, r, 3, N); }, 0, 2, 2000},
-        {"EXP(X)*COS(X)", [=](mpfr_ptr r, mpfr_srcptr x) { RefNumber t; mpfr_exp(t.get(), x, N); mpfr_cos(r, x, N); mpfr_mul(r, r, t.get(), N); }, -1, 3, 25},
+        {"EXP(X)*COS(X)",
+         [=](mpfr_ptr r, mpfr_srcptr x) {
+             RefNumber t;
+             mpfr_exp(t.get(), x, N);
+             mpfr_cos(r, x, N);
+             mpfr_mul(r, r, t.get(), N);
+         },
+         -1, 3, 25},
     };
 }
 

@@ -125,8 +125,8 @@ TEST(TangentWindow, labelPerKindAndRefusals)
              {"x", notNumber}, {"1E5", notNumber}, {"", notNumber}, {"2*10^100", tooLarge}, {"-1.5*10^100", tooLarge}}) {
         const auto failure = ReadTangentParameter(text, t);
         ASSERT_TRUE(failure) << text;
-        EXPECT_EQ(FailureText(*failure), message) << text;
-        EXPECT_EQ(failure->Field, TangentField::Variable);
+        EXPECT_EQ(InputFailureText(*failure), message) << text;
+        EXPECT_EQ(failure->FocusField, TangentField::Variable);
     }
     EXPECT_FALSE(ReadTangentParameter("-1*10^100", t));
     EXPECT_EQ(t, -1e100L);
