@@ -5,6 +5,7 @@
 #include "app/ui/print_commands.h"
 #include "app/ui/view_commands.h"
 #include "tools/ui/regression_commands.h"
+#include "tools/ui/scan_tool_commands.h"
 
 namespace vg {
 
@@ -14,6 +15,7 @@ void InstallCommandModules(TMainForm& form)
     InstallPrintCommands(form);
     InstallViewCommands(form);
     InstallGraphCommands(form);
+    InstallScanToolCommands(form);
     InstallRegressionCommands(form);
 }
 

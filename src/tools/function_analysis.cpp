@@ -317,6 +317,7 @@ void TFunctionAnalysis::Run(ScanProgress& progress)
     using State = ResultCount::State;
     results_.ZerosCount.state = settings_.FindZeroes ? State::Pending : State::NotCalculated;
     results_.ExtremaCount.state = settings_.FindExtremums ? State::Pending : State::NotCalculated;
+    progress.ShowPercent(0);  // the derivative line and the labels show before the scans
     if (settings_.FindZeroes) ZeroScan(progress);
     if (settings_.FindExtremums) {
         if (settings_.UseDerivative) {

@@ -117,6 +117,7 @@ void TIntersections::Run(ScanProgress& progress)
     ScanFormula y1, difference;
     if (!y1.Compile(formula1_, "X") || !difference.Compile("(" + formula1_ + ")-(" + formula2_ + ")", "X")) return;
     results_.Count = {ResultCount::State::Counted, 0, false};
+    progress.ShowPercent(0);
     const Extended eps = AnalysisTolerance(interval_.DigitsNum, interval_.MinX, interval_.MaxX);
     bool havePrevious = false;
     Extended xp = 0, dp = 0;

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -24,10 +26,22 @@ protected:
         bytes << file.rdbuf();
         translator_.LoadFromBytes(bytes.str());
         SetTranslator(&translator_);
+        std::istringstream lines(bytes.str());
+        std::string line, key, translation;
+        while (std::getline(lines, line)) {
+            if (ParseLanguageLine(line, key, translation) && !translation.empty()) keys_.insert(Folded(key));
+        }
     }
     void TearDown() override { SetTranslator(nullptr); }
 
+    static std::string Folded(std::string text)
+    {
+        for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return text;
+    }
+
     TTranslator translator_;
+    std::set<std::string> keys_;
 };
 
 TEST_F(GermanTools, translatesEveryMessageAndLabel)
@@ -49,6 +63,19 @@ TEST_F(GermanTools, translatesEveryMessageAndLabel)
         "This value must be a positive\rnumber up to %s", "Too many values to calculate", "Error",
     };
     for (const char* text : texts) EXPECT_NE(Translate(text), text) << text;
+}
+
+TEST_F(GermanTools, coversTheWindowsCaptionsLabelsAndButtons)
+{
+    const char* texts[] = {
+        "Analyze Function", "Analysis Results", "Parameters", "Calculations", "Zeroes of Function", "Extrema",
+        "Extrema through the Derivative", "Minimum of X", "Maximum of X", "Number of Steps",
+        "Accuracy (Decimal Signs)", "OK", "Cancel", "Help", "Close", "Save to File...", "Copy to Clipboard",
+        "Save Analysis Results", "Save Value Table", "Text files (*.txt)", "All files (*.*)", "Intersections",
+        "Value Table", "Variable", "from", "up to", "Step", "Calculate", "Save...", "File write error",
+        "Copy error",
+    };
+    for (const char* text : texts) EXPECT_TRUE(keys_.count(Folded(text))) << "no German text for \"" << text << "\"";
 }
 
 TEST_F(GermanTools, fillsTheTranslatedMessageAndLabels)

@@ -1,0 +1,223 @@
+#include "tools/ui/intersection_forms.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/ui/help_form.h"
+#include "app/ui/translate_component.h"
+#include "tools/ui/tool_window_support.h"
+
+namespace vg {
+
+TIntersectionOptionsForm::TIntersectionOptionsForm(QWidget* parent) : QDialog(parent)
+{
+    setObjectName("IntersectionOptionsForm");
+    setWindowTitle("Intersections");
+    auto* layout = new QVBoxLayout(this);
+
+    auto* formulas = new QFormLayout;
+    Formula1ComboBox = NewFormulaComboBox(this, "Formula1ComboBox");
+    Formula2ComboBox = NewFormulaComboBox(this, "Formula2ComboBox");
+    formulas->addRow(new QLabel("Y1(x)=", this), Formula1ComboBox);
+    formulas->addRow(new QLabel("Y2(x)=", this), Formula2ComboBox);
+    layout->addLayout(formulas);
+
+    auto* parameters = new QGroupBox("Parameters", this);
+    parameters->setObjectName("ParametersGroupBox");
+    auto* form = new QFormLayout(parameters);
+    MinXEdit = NewNamedEdit(parameters, "MinXEdit");
+    MaxXEdit = NewNamedEdit(parameters, "MaxXEdit");
+    StepsNumEdit = NewNamedEdit(parameters, "StepsNumEdit");
+    DigitsNumEdit = NewNamedEdit(parameters, "DigitsNumEdit");
+    form->addRow(new QLabel("Minimum of X", parameters), MinXEdit);
+    form->addRow(new QLabel("Maximum of X", parameters), MaxXEdit);
+    form->addRow(new QLabel("Number of Steps", parameters), StepsNumEdit);
+    form->addRow(new QLabel("Accuracy (Decimal Signs)", parameters), DigitsNumEdit);
+    layout->addWidget(parameters);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    OKButton = NewNamedButton(this, "OKButton", "OK");
+    OKButton->setDefault(true);
+    CancelButton = NewNamedButton(this, "CancelButton", "Cancel");
+    HelpButton = NewNamedButton(this, "HelpButton", "Help");
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+    buttons->addWidget(HelpButton);
+    layout->addLayout(buttons);
+
+    connect(OKButton, &QPushButton::clicked, this, &TIntersectionOptionsForm::OKButtonClick);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpButton, &QPushButton::clicked, this, [this] { THelpForm::ShowContext(this, HelpContext); });
+    TranslateComponent(this);
+}
+
+void TIntersectionOptionsForm::SetInput(const IntersectionInput& input, const std::vector<std::string>& formulas)
+{
+    FillFormulaList(Formula1ComboBox, formulas, input.Formula1);
+    FillFormulaList(Formula2ComboBox, formulas, input.Formula2);
+    MinXEdit->setText(ToQString(input.MinXText));
+    MaxXEdit->setText(ToQString(input.MaxXText));
+    StepsNumEdit->setText(ToQString(input.StepsNumText));
+    DigitsNumEdit->setText(ToQString(input.DigitsNumText));
+    Formula1ComboBox->setFocus();
+}
+
+IntersectionInput TIntersectionOptionsForm::Input() const
+{
+    return {FormulaText(Formula1ComboBox), FormulaText(Formula2ComboBox), EditText(MinXEdit),
+            EditText(MaxXEdit),            EditText(StepsNumEdit),        EditText(DigitsNumEdit)};
+}
+
+QWidget* TIntersectionOptionsForm::Field(IntersectionField field) const
+{
+    switch (field) {
+    case IntersectionField::Formula1: return Formula1ComboBox;
+    case IntersectionField::Formula2: return Formula2ComboBox;
+    case IntersectionField::MinX: return MinXEdit;
+    case IntersectionField::MaxX: return MaxXEdit;
+    case IntersectionField::StepsNum: return StepsNumEdit;
+    case IntersectionField::DigitsNum: return DigitsNumEdit;
+    }
+    return nullptr;
+}
+
+void TIntersectionOptionsForm::OKButtonClick()
+{
+    ScanInterval accepted;
+    if (auto refusal = CheckIntersectionInput(Input(), accepted)) {
+        ShowRefusal(InputFailureText(*refusal), Field(refusal->FocusField));
+        return;
+    }
+    accepted_ = accepted;
+    accept();
+}
+
+TIntersectionForm::TIntersectionForm(const std::string& formula1, const std::string& formula2,
+                                     const ScanInterval& interval, QWidget* parent)
+    : QDialog(parent), search_(std::make_unique<TIntersections>(formula1, formula2, interval))
+{
+    setObjectName("IntersectionForm");
+    setWindowTitle("Intersections");
+    auto* layout = new QVBoxLayout(this);
+
+    IntersectionLabel = NewNamedLabel(this, "IntersectionLabel");
+    layout->addWidget(IntersectionLabel);
+    IntersectStringGrid = NewResultGrid(this, "IntersectStringGrid", {" X", " Y"});
+    layout->addWidget(IntersectStringGrid, 1);
+    ProgressBar = new QProgressBar(this);
+    ProgressBar->setObjectName("ProgressBar");
+    ProgressBar->setRange(0, 100);
+    layout->addWidget(ProgressBar);
+
+    auto* parameters = new QGroupBox("Parameters", this);
+    parameters->setObjectName("ParametersGroupBox");
+    auto* grid = new QGridLayout(parameters);
+    MinXLabel = NewNamedLabel(parameters, "MinXLabel");
+    MaxXLabel = NewNamedLabel(parameters, "MaxXLabel");
+    StepsNumLabel = NewNamedLabel(parameters, "StepsNumLabel");
+    DigitsNumLabel = NewNamedLabel(parameters, "DigitsNumLabel");
+    Formula1ShowEdit = NewShowEdit(parameters, "Formula1ShowEdit");
+    Formula2ShowEdit = NewShowEdit(parameters, "Formula2ShowEdit");
+    grid->addWidget(Formula1ShowEdit, 0, 0, 1, 2);
+    grid->addWidget(Formula2ShowEdit, 1, 0, 1, 2);
+    grid->addWidget(MinXLabel, 2, 0);
+    grid->addWidget(MaxXLabel, 2, 1);
+    grid->addWidget(StepsNumLabel, 3, 0);
+    grid->addWidget(DigitsNumLabel, 3, 1);
+    layout->addWidget(parameters);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    CloseButton = NewNamedButton(this, "CloseButton", "Close");
+    SaveToFileButton = NewNamedButton(this, "SaveToFileButton", "Save to File...");
+    CopyButton = NewNamedButton(this, "CopyButton", "Copy to Clipboard");
+    buttons->addWidget(SaveToFileButton);
+    buttons->addWidget(CopyButton);
+    buttons->addWidget(CloseButton);
+    layout->addLayout(buttons);
+    resize(460 * logicalDpiX() / 96, 420 * logicalDpiY() / 96);
+
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(SaveToFileButton, &QPushButton::clicked, this,
+            [this] { SaveResultsText(this, "Save Analysis Results", search_->ResultsText(false, kCrLf)); });
+    connect(CopyButton, &QPushButton::clicked, this, [this] { CopyResultsText(search_->ResultsText(true, kCrLf)); });
+    new TComputeOnFirstShow(this, [this] { Run(); });
+    TranslateComponent(this);
+
+    const std::vector<std::string> lines = ScanParameterLines(interval);
+    MinXLabel->setText(ToQString(lines[0]));
+    MaxXLabel->setText(ToQString(lines[1]));
+    DigitsNumLabel->setText(ToQString(lines[2]));
+    StepsNumLabel->setText(ToQString(lines[3]));
+    Formula1ShowEdit->setText(ToQString("Y1(x)=" + formula1));
+    Formula2ShowEdit->setText(ToQString("Y2(x)=" + formula2));
+    Formula1ShowEdit->setCursorPosition(0);
+    Formula2ShowEdit->setCursorPosition(0);
+    ShowResults();
+    ShowScanning(true);
+    SaveToFileButton->setEnabled(false);
+    CopyButton->setEnabled(false);
+}
+
+TIntersectionForm::~TIntersectionForm() = default;
+
+void TIntersectionForm::ShowScanning(bool scanning)
+{
+    CloseButton->setVisible(!scanning);
+    SaveToFileButton->setVisible(!scanning);
+    CopyButton->setVisible(!scanning);
+    ProgressBar->setVisible(scanning);
+}
+
+void TIntersectionForm::Run()
+{
+    running_ = true;
+    ++runs_;
+    {
+        TWindowScanProgress progress(this, ProgressBar, [this] { ShowResults(); });
+        search_->Run(progress);
+    }
+    running_ = false;
+    ShowResults();
+    ShowScanning(false);
+    SaveToFileButton->setEnabled(true);
+    CopyButton->setEnabled(true);
+    CloseButton->setFocus();
+}
+
+void TIntersectionForm::ShowResults()
+{
+    const TIntersectionResults& results = search_->Results();
+    IntersectionLabel->setText(ToQString(IntersectionLabelText(results.Count)));
+    for (; pointsShown_ < results.Points().size(); ++pointsShown_) {
+        const IntersectionPoint& point = results.Points()[pointsShown_];
+        AppendResultRow(IntersectStringGrid, {ToQString(point.XText), ToQString(point.YText)});
+    }
+}
+
+void TIntersectionForm::reject()
+{
+    if (!running_) QDialog::reject();
+}
+
+void TIntersectionForm::closeEvent(QCloseEvent* event)
+{
+    if (running_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+}  // namespace vg

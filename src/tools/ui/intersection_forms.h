@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tools/intersections.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableWidget;
+
+namespace vg {
+
+class TComputeOnFirstShow;
+
+// "Intersections" parameters: the two formulas, the interval, steps and
+// decimals. OK checks the fields in order and keeps the dialog open on the
+// first refusal, with its field focused.
+class TIntersectionOptionsForm : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int HelpContext = 1550;
+
+    explicit TIntersectionOptionsForm(QWidget* parent = nullptr);
+
+    void SetInput(const IntersectionInput& input, const std::vector<std::string>& formulas);
+    IntersectionInput Input() const;
+    const ScanInterval& Accepted() const { return accepted_; }
+
+    QComboBox* Formula1ComboBox;
+    QComboBox* Formula2ComboBox;
+    QLineEdit* MinXEdit;
+    QLineEdit* MaxXEdit;
+    QLineEdit* StepsNumEdit;
+    QLineEdit* DigitsNumEdit;
+    QPushButton* OKButton;
+    QPushButton* CancelButton;
+    QPushButton* HelpButton;
+
+private:
+    void OKButtonClick();
+    QWidget* Field(IntersectionField field) const;
+
+    ScanInterval accepted_;
+};
+
+// "Intersections" results: searches when it first shows and lists the
+// points; Save to File and Copy to Clipboard once the search has ended.
+class TIntersectionForm : public QDialog {
+    Q_OBJECT
+public:
+    TIntersectionForm(const std::string& formula1, const std::string& formula2, const ScanInterval& interval,
+                      QWidget* parent = nullptr);
+    ~TIntersectionForm() override;
+
+    const TIntersections& Search() const { return *search_; }
+    bool Running() const { return running_; }
+    // How often this window has computed.
+    int Runs() const { return runs_; }
+
+    QLabel* IntersectionLabel;
+    QProgressBar* ProgressBar;
+    QTableWidget* IntersectStringGrid;
+    QLabel* MinXLabel;
+    QLabel* MaxXLabel;
+    QLabel* StepsNumLabel;
+    QLabel* DigitsNumLabel;
+    QLineEdit* Formula1ShowEdit;
+    QLineEdit* Formula2ShowEdit;
+    QPushButton* CloseButton;
+    QPushButton* SaveToFileButton;
+    QPushButton* CopyButton;
+
+public slots:
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Run();
+    void ShowResults();
+    void ShowScanning(bool scanning);
+
+    std::unique_ptr<TIntersections> search_;
+    std::size_t pointsShown_ = 0;
+    bool running_ = false;
+    int runs_ = 0;
+};
+
+}  // namespace vg

@@ -1,0 +1,277 @@
+#include "tools/ui/tool_window_support.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "app/file_filter.h"
+#include "app/message_dialog_model.h"
+#include "app/translator.h"
+#include "app/ui/main_form.h"
+#include "app/ui/mdi_child.h"
+#include "platform/atomic_file.h"
+
+namespace vg {
+
+namespace {
+
+constexpr int kMaxTypedFormulaLength = 250;
+// Results added in a burst show at most this often (milliseconds).
+constexpr qint64 kRefreshInterval = 100;
+constexpr const char* kTextFilesFilter = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
+
+bool IsUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::InputMethod:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+QString ToQString(const std::string& text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+QLineEdit* NewNamedEdit(QWidget* parent, const char* objectName)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    return edit;
+}
+
+QLabel* NewNamedLabel(QWidget* parent, const char* objectName)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+QPushButton* NewNamedButton(QWidget* parent, const char* objectName, const char* caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(objectName);
+    return button;
+}
+
+QLineEdit* NewShowEdit(QWidget* parent, const char* objectName)
+{
+    QLineEdit* edit = NewNamedEdit(parent, objectName);
+    edit->setReadOnly(true);
+    edit->setFrame(false);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+    edit->setPalette(palette);
+    return edit;
+}
+
+TScanInputGuard::TScanInputGuard() { QCoreApplication::instance()->installEventFilter(this); }
+
+TScanInputGuard::~TScanInputGuard()
+{
+    if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool TScanInputGuard::EscapePressed()
+{
+    QCoreApplication::processEvents();
+    const bool pressed = escape_;
+    escape_ = false;
+    return pressed;
+}
+
+bool TScanInputGuard::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!IsUserInput(event->type())) return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+        escape_ = true;
+    event->ignore();
+    return true;
+}
+
+TWindowScanProgress::TWindowScanProgress(QWidget* window, QProgressBar* bar, std::function<void()> refresh)
+    : window_(window), bar_(bar), refresh_(std::move(refresh))
+{
+}
+
+TWindowScanProgress::~TWindowScanProgress()
+{
+    while (busyDepth_ > 0) SetBusyCursor(false);
+}
+
+std::string TWindowScanProgress::Translate(const std::string& english) const { return vg::Translate(english); }
+
+void TWindowScanProgress::ShowPercent(int percent)
+{
+    if (bar_) bar_->setValue(percent);
+    if (refresh_) refresh_();
+    lastRefresh_ = QDateTime::currentMSecsSinceEpoch();
+    window_->repaint();
+    if (QWidget* owner = window_->parentWidget()) owner->update();
+}
+
+void TWindowScanProgress::ResultAdded()
+{
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now - lastRefresh_ < kRefreshInterval) return;
+    lastRefresh_ = now;
+    if (refresh_) refresh_();
+    window_->repaint();
+}
+
+void TWindowScanProgress::SetBusyCursor(bool busy)
+{
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++busyDepth_;
+    } else if (busyDepth_ > 0) {
+        QApplication::restoreOverrideCursor();
+        --busyDepth_;
+    }
+}
+
+void TWindowScanProgress::ProcessMessages() { QCoreApplication::processEvents(); }
+
+bool TWindowScanProgress::EscapePressed() { return guard_.EscapePressed(); }
+
+TComputeOnFirstShow::TComputeOnFirstShow(QWidget* window, std::function<void()> compute)
+    : QObject(window), compute_(std::move(compute))
+{
+    window->installEventFilter(this);
+}
+
+bool TComputeOnFirstShow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show && !done_) {
+        done_ = true;
+        QTimer::singleShot(0, this, [this] { compute_(); });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool SaveResultsText(QWidget* parent, const char* englishTitle, const std::string& text)
+{
+    QFileDialog dialog(parent, ToQString(Translate(englishTitle)));
+    dialog.setObjectName("ResultsSaveDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(ToQString(ToQtFileFilter(TranslateFileFilter(kTextFilesFilter))));
+    dialog.setDefaultSuffix("txt");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const QString chosen = dialog.selectedFiles().first();
+    if (!WriteFileAtomically(chosen.toStdString(), text)) {
+        ShowMessageDialog(Translate("File write error"), mtError, mbOK, 0);
+        return false;
+    }
+    return true;
+}
+
+bool CopyResultsText(const std::string& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    const QString copied = ToQString(text);
+    if (clipboard) clipboard->setText(copied);
+    if (!clipboard || clipboard->text() != copied) {
+        ShowMessageDialog(Translate("Copy error"), mtError, mbOK, 0);
+        return false;
+    }
+    return true;
+}
+
+const TGraphicsManager* ActiveDocument(const TMainForm& form)
+{
+    const TMDIChild* child = form.ActiveChild();
+    if (!child || child->IsClosing()) return nullptr;
+    return &child->Document();
+}
+
+void FillFormulaList(QComboBox* box, const std::vector<std::string>& formulas, const std::string& text)
+{
+    box->clear();
+    for (const std::string& formula : formulas) box->addItem(ToQString(formula));
+    box->setEditText(ToQString(text));
+}
+
+std::string FormulaText(const QComboBox* box) { return box->currentText().toStdString(); }
+
+std::string EditText(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+QComboBox* NewFormulaComboBox(QWidget* parent, const char* objectName)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName(objectName);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);  // a formula is typed as it stands, never completed from the list
+    box->lineEdit()->setMaxLength(kMaxTypedFormulaLength);
+    box->setMinimumContentsLength(30);
+    return box;
+}
+
+void ShowRefusal(const std::string& message, QWidget* field)
+{
+    ShowMessageDialog(message, mtError, mbOK, 0);
+    if (!field) return;
+    field->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+    if (auto* box = qobject_cast<QComboBox*>(field); box && box->lineEdit()) box->lineEdit()->selectAll();
+}
+
+QTableWidget* NewResultGrid(QWidget* parent, const char* objectName, const QStringList& headers)
+{
+    auto* grid = new QTableWidget(1, int(headers.size()), parent);
+    grid->setObjectName(objectName);
+    grid->setHorizontalHeaderLabels(headers);
+    grid->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid->verticalHeader()->setVisible(false);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return grid;
+}
+
+void ResetResultGrid(QTableWidget* grid)
+{
+    grid->clearContents();
+    grid->setRowCount(1);
+}
+
+void AppendResultRow(QTableWidget* grid, const QStringList& cells)
+{
+    int row = grid->rowCount() - 1;
+    const QTableWidgetItem* first = grid->item(row, 0);
+    if (row < 0 || (first && !first->text().isEmpty())) {
+        row = grid->rowCount();
+        grid->insertRow(row);
+    }
+    for (int column = 0; column < cells.size() && column < grid->columnCount(); ++column)
+        grid->setItem(row, column, new QTableWidgetItem(cells[column]));
+}
+
+}  // namespace vg
