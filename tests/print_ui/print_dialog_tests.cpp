@@ -55,9 +55,11 @@ public:
 private:
     void Poll()
     {
+        // A dialog that opened a nested one becomes the active modal again
+        // when the nested one closes: it was answered already.
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == last_) return;
-        last_ = modal;
+        if (!modal || answered_.contains(modal)) return;
+        answered_.append(modal);
         if (answers_.empty()) {
             ADD_FAILURE() << "unexpected modal window " << modal->metaObject()->className();
             QTimer::singleShot(0, modal, [modal] { modal->close(); });
@@ -70,7 +72,7 @@ private:
 
     QTimer timer_;
     std::vector<Answer> answers_;
-    QPointer<QWidget> last_;
+    QList<QPointer<QWidget>> answered_;
 };
 
 struct Messages {
