@@ -6,6 +6,9 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build make pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
+  # Qt's own translations: file dialogs and standard buttons follow the
+  # chosen language (the language tests check they are there).
+  qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth python3-pil imagemagick desktop-file-utils unzip

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstddef>
 
+#include "app/translator.h"
+
 namespace vg {
 
 namespace {
@@ -320,8 +322,9 @@ bool IsCommandEnabled(const CommandInfo& command, const MenuState& state)
 
 std::string NextNonameCaption(std::span<const std::string> openCaptions)
 {
+    const std::string base = Translate("Noname");
     for (int n = 1;; ++n) {
-        const std::string candidate = "Noname" + std::to_string(n) + ".vgr";
+        const std::string candidate = base + std::to_string(n) + ".vgr";
         bool taken = false;
         for (const std::string& caption : openCaptions)
             if (EqualIgnoringCase(caption, candidate)) taken = true;

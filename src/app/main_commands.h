@@ -123,8 +123,8 @@ struct MenuState {
 
 bool IsCommandEnabled(const CommandInfo& command, const MenuState& state);
 
-// "Noname" + n + ".vgr" with the smallest n >= 1 that no caption equals,
-// compared without regard to case.
+// "Noname" (translated) + n + ".vgr" with the smallest n >= 1 that no
+// caption equals, compared without regard to case.
 std::string NextNonameCaption(std::span<const std::string> openCaptions);
 
 // The application title after the main window's caption was read: the whole

@@ -12,6 +12,9 @@ constexpr std::size_t kMaxLanguageFileBytes = 16 * 1024 * 1024;
 
 TTranslator* g_translator = nullptr;
 
+// The entry that names the language's locale; no text of the program reads so.
+constexpr const char* kLocaleKey = "@locale";
+
 std::string_view TrimControls(std::string_view s)
 {
     while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
@@ -116,6 +119,17 @@ std::string TTranslator::Translate(std::string_view text) const
     auto found = dictionary_.find(LookupKey(TrimControls(text)));
     if (found == dictionary_.end()) return std::string(text);
     return found->second;
+}
+
+bool TTranslator::Contains(std::string_view text) const
+{
+    return dictionary_.count(LookupKey(TrimControls(text))) != 0;
+}
+
+std::string TTranslator::Locale() const
+{
+    auto found = dictionary_.find(kLocaleKey);
+    return found == dictionary_.end() ? std::string() : found->second;
 }
 
 void SetTranslator(TTranslator* translator)

@@ -40,6 +40,14 @@ public:
 
     std::size_t Count() const { return dictionary_.size(); }
 
+    // Whether the dictionary has an entry for text (looked up as Translate
+    // looks it up), even one whose translation reads the same as the text.
+    bool Contains(std::string_view text) const;
+
+    // The locale a language file names for the toolkit's own translations
+    // (its entry "@locale" = "de"), empty when it names none.
+    std::string Locale() const;
+
 private:
     // Case-folded key -> translation.
     std::unordered_map<std::string, std::string> dictionary_;

@@ -4,10 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include <unistd.h>
 
 #include "app/file_filter.h"
+#include "app/main_commands.h"
 
 namespace vg {
 namespace {
@@ -182,6 +185,27 @@ TEST(ShippedLanguageFile, translatesEveryEntry_withMatchingPlaces)
     EXPECT_EQ(t.Translate("&File"), "&Datei");
     EXPECT_EQ(t.Translate("&Yes"), "&Ja");
     EXPECT_EQ(t.Translate("not enough ')' "), "zu wenige ')' ");
+}
+
+}  // namespace
+}  // namespace vg
+
+namespace vg {
+namespace {
+
+TEST(TranslatorEntries, tellTheirPresenceAndTheToolkitLocale)
+{
+    TTranslator t;
+    t.LoadFromBytes("\"@locale\" = \"fr\"\n\"Integration\" = \"Integration\"\n\"Noname\" = \"SansNom\"\n");
+    EXPECT_TRUE(t.Contains("integration "));  // a translation that reads like its key
+    EXPECT_FALSE(t.Contains("Integral"));
+    EXPECT_EQ(t.Locale(), "fr");
+    EXPECT_EQ(TTranslator().Locale(), "");
+
+    SetTranslator(&t);
+    const std::vector<std::string> open{"SansNom1.vgr"};
+    EXPECT_EQ(NextNonameCaption(open), "SansNom2.vgr");
+    SetTranslator(nullptr);
 }
 
 }  // namespace

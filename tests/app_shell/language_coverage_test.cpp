@@ -1,86 +1,170 @@
+// Every shipped language file translates every text the program shows: the
+// command table, the run-time texts and messages of the sources, the engine's
+// messages and the undo captions; and no menu offers one accelerator letter
+// twice. (The window texts are checked offscreen by the app_shell_ui suite.)
+
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <fstream>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "app/main_commands.h"
 #include "app/translator.h"
+#include "engine/engine_messages.h"
+#include "shipped_languages.h"
 
 namespace vg {
 namespace {
 
-std::string Folded(std::string text)
-{
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
+using language_test::LoadShippedLanguages;
+using language_test::MissingTexts;
+using language_test::ProgramTexts;
+using language_test::ShippedLanguage;
 
-// The keys of the shipped file, some of whose translations read the same as
-// the English text ("Integration").
-class ShippedGermanFile : public ::testing::Test {
+class ShippedLanguages : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::ifstream file(std::string(VG_SOURCE_DIR) + "/data/lang/german.vgl");
-        ASSERT_TRUE(file);
-        std::string line, key, translation;
-        while (std::getline(file, line)) {
-            if (ParseLanguageLine(line, key, translation) && !translation.empty()) keys_.insert(Folded(key));
-        }
+        languages_ = LoadShippedLanguages();
+        ASSERT_GE(languages_.size(), 2u) << "German and French are shipped";
     }
 
-    void ExpectTranslated(const std::string& english)
+    void ExpectComplete(const ProgramTexts& texts)
     {
-        if (english.empty()) return;
-        EXPECT_TRUE(keys_.count(Folded(english))) << "no German text for \"" << english << "\"";
+        for (const ShippedLanguage& language : languages_)
+            EXPECT_EQ(MissingTexts(language, texts), "") << language.Name << " lacks these texts";
     }
 
-    std::set<std::string> keys_;
+    std::vector<ShippedLanguage> languages_;
 };
 
-TEST_F(ShippedGermanFile, coversEveryTextOfMenusAndToolbars)
+TEST_F(ShippedLanguages, coverEveryTextOfMenusAndToolbars)
 {
-    for (const CommandInfo& c : AllCommands()) {
-        for (const char* text : {c.caption, c.hint, c.tooltip, c.statusText}) ExpectTranslated(text);
+    ProgramTexts texts;
+    language_test::AddCommandTableTexts(texts);
+    ExpectComplete(texts);
+}
+
+TEST_F(ShippedLanguages, coverEveryMessageAndRunTimeTextOfTheSources)
+{
+    ProgramTexts texts;
+    language_test::AddSourceTexts(texts);
+    // The scan must find the texts it exists for.
+    for (const char* known : {"Ready", "This command is not available yet.", "Incorrect format of the file",
+                              "Too small interval of X", "Noname"})
+        EXPECT_TRUE(texts.All().count(known)) << "the source scan misses \"" << known << "\"";
+    ExpectComplete(texts);
+}
+
+TEST_F(ShippedLanguages, coverUndoCaptionsEngineMessagesAndTheShellsTexts)
+{
+    ProgramTexts texts;
+    for (const char* text : {"Ready", "Open", "Save As", "Save changes to %s?", "File write error",
+                             "This command is not available yet.", "Incorrect format of the file",
+                             "Input-output error", "Files of graphs (*.vgr)", "All files (*.*)", "Graph N",
+                             "Press Esc to interrupt the calculation", "Plot Options...", "Axis Options...",
+                             "Background Options...", "Graph", "Calculus", "Help", "About", "Version 1.21",
+                             "Noname"})
+        texts.Add(text, "shell");
+    for (int code = 0; code <= 255; ++code) texts.Add(EngineMessage(static_cast<EngineError>(code)), "engine");
+    for (const char* verb : {"&Undo", "&Redo"}) {
+        texts.Add(verb, "undo captions");
+        for (const char* change : {"Change options", "Delete graph", "Change graph properties", "Add graph",
+                                   "Change graphs order"})
+            texts.Add(std::string(verb) + " " + change, "undo captions");
     }
-    std::vector<const MenuEntry*> pending;
+    ExpectComplete(texts);
+}
+
+// The accelerator letter of a caption, 0 when it has none ("&&" is a plain "&").
+char Accelerator(const std::string& caption)
+{
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(caption[i + 1])));
+    }
+    return 0;
+}
+
+struct MenuCaption {
+    std::string english;
+    bool languageSubmenu = false;
+};
+
+// The captions of each menu's own items, menu bar first.
+std::vector<std::pair<std::string, std::vector<MenuCaption>>> MenuCaptions()
+{
+    std::vector<std::pair<std::string, std::vector<MenuCaption>>> menus;
+    std::vector<MenuCaption> bar;
+    std::vector<std::pair<std::string, const std::vector<MenuEntry>*>> pending;
     for (const MenuInfo& menu : MainMenus()) {
-        ExpectTranslated(menu.caption);
-        ExpectTranslated(menu.hint);
-        for (const MenuEntry& entry : menu.entries) pending.push_back(&entry);
+        bar.push_back({menu.caption});
+        pending.push_back({menu.name, &menu.entries});
     }
+    menus.push_back({"menu bar", bar});
     while (!pending.empty()) {
-        const MenuEntry* entry = pending.back();
+        auto [name, entries] = pending.back();
         pending.pop_back();
-        ExpectTranslated(entry->caption);
-        ExpectTranslated(entry->hint);
-        for (const MenuEntry& child : entry->children) pending.push_back(&child);
+        std::vector<MenuCaption> captions;
+        for (const MenuEntry& entry : *entries) {
+            if (entry.kind == MenuEntry::Kind::Command) captions.push_back({Command(entry.command).caption});
+            if (entry.kind == MenuEntry::Kind::Submenu) {
+                captions.push_back({entry.caption, std::string(entry.name) == "LanguageItem"});
+                pending.push_back({entry.name, &entry.children});
+            }
+        }
+        menus.push_back({name, captions});
     }
-    for (const ToolbarInfo& bar : MainToolbars()) {
-        ExpectTranslated(bar.caption);
-        for (const ToolbarEntry& entry : bar.entries) {
-            ExpectTranslated(entry.tooltip);
-            ExpectTranslated(entry.statusText);
+    return menus;
+}
+
+TEST_F(ShippedLanguages, giveEachItemOfAMenuItsOwnAccelerator)
+{
+    TTranslator english;
+    std::vector<std::pair<std::string, const TTranslator*>> all{{"English", &english}};
+    for (const ShippedLanguage& language : languages_) all.push_back({language.Name, language.Dictionary.get()});
+    for (const auto& [languageName, dictionary] : all) {
+        for (const auto& [menuName, captions] : MenuCaptions()) {
+            std::map<char, std::string> taken;
+            for (const MenuCaption& item : captions) {
+                const std::string caption = dictionary->Translate(item.english);
+                const char letter = Accelerator(caption);
+                // A translation keeps the accelerator its English text has;
+                // the Language submenu gets one in every translation.
+                if (dictionary != &english && (Accelerator(item.english) != 0 || item.languageSubmenu)) {
+                    EXPECT_NE(letter, 0) << languageName << ", " << menuName << ": \"" << caption
+                                         << "\" has no accelerator";
+                }
+                if (letter == 0) continue;
+                auto [it, fresh] = taken.emplace(letter, caption);
+                EXPECT_TRUE(fresh) << languageName << ", " << menuName << ": \"" << caption << "\" and \""
+                                   << it->second << "\" share the letter " << letter;
+            }
         }
     }
 }
 
-TEST_F(ShippedGermanFile, coversUndoCaptionsAndTheShellsMessages)
+TEST_F(ShippedLanguages, keepThePlacesOfTheirTexts)
 {
-    const char* texts[] = {
-        "&Undo Change options", "&Undo Delete graph", "&Undo Change graph properties",
-        "&Undo Add graph", "&Undo Change graphs order", "&Redo Change options", "&Redo Delete graph",
-        "&Redo Change graph properties", "&Redo Add graph", "&Redo Change graphs order",
-        "Ready", "Open", "Save As", "Save changes to %s?", "File write error",
-        "This command is not available yet.", "Incorrect format of the file", "Input-output error",
-        "Files of graphs (*.vgr)", "All files (*.*)", "Graph N",
-        "Press Esc to interrupt the calculation", "Plot Options...", "Axis Options...",
-        "Background Options...", "Graph", "Calculus", "Help", "About", "Version 1.21",
-    };
-    for (const char* text : texts) ExpectTranslated(text);
+    // The translator drops an entry whose "%s" places differ from its key's;
+    // such an entry would read as missing above. Here the line breaks: a
+    // message of two lines stays a message of at least two lines.
+    ProgramTexts texts;
+    language_test::AddSourceTexts(texts);
+    for (const ShippedLanguage& language : languages_) {
+        for (const auto& [text, origin] : texts.All()) {
+            if (text.find('\r') == std::string::npos || !language.Dictionary->Contains(text)) continue;
+            EXPECT_NE(language.Dictionary->Translate(text).find('\r'), std::string::npos)
+                << language.Name << ": the translation of \"" << text << "\" lost its line breaks";
+        }
+    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/shell_dialogs.h"
+#include "app/ui/translate_component.h"
 
 namespace vg {
 
@@ -19,6 +20,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
     icon->setPixmap(QIcon(":/icons/vgraph.svg").pixmap(64, 64));
     auto* product = new QLabel("<b><big>Vantor Graphs</big></b>", this);
     product->setObjectName("ProductLabel");
+    product->setProperty(kTagProperty, kTagKeepOwnTexts);  // the product's name
     auto* version = new QLabel(Tr("Version 1.21"), this);
     version->setObjectName("VersionLabel");
     auto* note = new QLabel(Tr("Plotting and analysis of mathematical functions."), this);

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QLibraryInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -18,6 +19,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTranslator>
 
 #include "app/languages_setting.h"
 #include "app/message_dialog_model.h"
@@ -64,6 +66,24 @@ QString WithoutMnemonic(QString text)
         if (text.at(i) == QLatin1Char('&')) text.remove(i, 1);
     }
     return text;
+}
+
+// The tooltip an action shows when none was set: its text without the
+// accelerator marks and a final ellipsis.
+QString DerivedToolTip(const QString& text)
+{
+    QString stripped;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('&')) {
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('&')) stripped += text.at(++i);
+            continue;
+        }
+        stripped += text.at(i);
+    }
+    stripped = stripped.trimmed();
+    if (stripped.endsWith(QLatin1String("..."))) stripped.chop(3);
+    else if (stripped.endsWith(QChar(0x2026))) stripped.chop(1);
+    return stripped;
 }
 
 // Translates one Qt filter "description (masks)", keeping the masks.
@@ -153,11 +173,12 @@ private:
 
     void TranslateAction(QAction* action)
     {
-        // A tooltip nobody set follows the text by itself; only a tooltip of
-        // its own stays unchanged when the text changes.
+        // A tooltip nobody set follows the text by itself (the text without
+        // its "&" and final "..."); only a tooltip of its own is translated.
         QString toolTip = action->toolTip();
+        const bool ownToolTip = toolTip != DerivedToolTip(action->text());
         if (!action->text().isEmpty()) action->setText(TranslateText(action->text()));
-        if (action->toolTip() == toolTip) action->setToolTip(TranslateHintText(toolTip));
+        if (ownToolTip) action->setToolTip(TranslateHintText(toolTip));
         if (!action->statusTip().isEmpty()) action->setStatusTip(TranslateHintText(action->statusTip()));
     }
 
@@ -243,7 +264,24 @@ std::unique_ptr<TQtTranslator> StartTranslator(std::string& languages)
         for (QWidget* window : hidden) window->show();
     }
     SetTranslator(translator.get());
+    InstallToolkitTranslation(translator->Locale());
     return translator;
+}
+
+bool InstallToolkitTranslation(const std::string& locale)
+{
+    if (locale.empty() || !qApp) return false;
+    // Qt's own dialogs and buttons (file and font dialogs, standard buttons,
+    // the document windows' system menu) follow the chosen language when
+    // Qt's translations for it are installed.
+    auto* qt = new QTranslator(qApp);
+    if (!qt->load(QStringLiteral("qtbase_") + QString::fromStdString(locale),
+                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(qt)) {
+        delete qt;
+        return false;
+    }
+    return true;
 }
 
 }  // namespace vg

@@ -44,6 +44,12 @@ std::string ReadLanguagesSetting();
 // uses and loads the first selected language of the setting. A file that
 // cannot be read is reported with "Error reading language file" (in English)
 // and its selection is removed from languages, so English stays in force.
+// Qt's translations of its own texts are installed too when the language
+// file names its locale.
 std::unique_ptr<TQtTranslator> StartTranslator(std::string& languages);
+
+// Installs Qt's own translations (qtbase) for locale ("de"); false when
+// none is named or Qt's translations for it are not installed.
+bool InstallToolkitTranslation(const std::string& locale);
 
 }  // namespace vg
