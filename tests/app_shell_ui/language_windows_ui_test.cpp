@@ -29,12 +29,23 @@
 #include "app/ui/translate_component.h"
 #include "app_shell/shipped_languages.h"
 #include "document/graph_model.h"
+#include "engine/number_text.h"
 #include "main/command_modules.h"
 
 namespace vg {
 namespace {
 
 using language_test::ProgramTexts;
+
+// A label that shows a value ("X=-10", "0.5"): windows are translated here
+// when they come up, after they were filled.
+bool IsReadout(std::string_view text)
+{
+    const std::size_t equals = text.rfind('=');
+    bool failed = false;
+    ParseNumberText(text.substr(equals == std::string_view::npos ? 0 : equals + 1), failed);
+    return !failed;
+}
 
 // Keeps every text it is asked for, with the window that asked, and
 // answers as a complete language would: with a text of its own ("«text»"),
@@ -45,7 +56,7 @@ public:
     {
         const std::string_view open = "\u00AB", close = "\u00BB";
         if (text.empty() || (text.substr(0, open.size()) == open)) return std::string(text);
-        texts_.AddExact(std::string(text), window_);
+        if (!IsReadout(text)) texts_.AddExact(std::string(text), window_);
         return std::string(open) + std::string(text) + std::string(close);
     }
     void SetWindow(const std::string& window) { window_ = window; }

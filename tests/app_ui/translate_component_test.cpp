@@ -81,7 +81,7 @@ TEST(TranslateComponent, translatesMenusRecursively_withShippedGermanFile)
     EXPECT_EQ(open->statusTip(), "Ein vorhandenes Dokument öffnen");
     EXPECT_EQ(file->actions().at(2)->text(), "&Beenden");
     EXPECT_EQ(options->title(), "&Optionen");
-    EXPECT_EQ(language->title(), "Sprache");
+    EXPECT_EQ(language->title(), "&Sprache");
     EXPECT_EQ(language->actions().at(0)->text(), "Englisch");
     EXPECT_EQ(languageName->text(), "Deutsch");           // tag 9: own text kept
     EXPECT_EQ(sets->title(), "&Sets of Options");          // tag 10: kept with its items

@@ -118,8 +118,8 @@ TEST_F(SetupPackage, installsTheBuiltArchive_integratesWithTheDesktop_andUninsta
     EXPECT_EQ(listed[files.size()], "share/vgraph/lang");
     EXPECT_EQ(listed.back().rfind(sandbox.DataHome().string(), 0), 0u);
 
-    const std::string lang = dir.string() + "/share/vgraph/lang/german.vgl";
-    EXPECT_EQ(sandbox.LanguagesLine(), "Languages=!?" + lang + "?");
+    const std::string lang = dir.string() + "/share/vgraph/lang/";
+    EXPECT_EQ(sandbox.LanguagesLine(), "Languages=?" + lang + "french.vgl?!?" + lang + "german.vgl?");
 
     // The desktop's own tools accept what setup wrote.
     const fs::path applications = sandbox.DataHome() / "applications";
@@ -166,8 +166,8 @@ TEST_F(SetupPackage, installsTheBuiltArchive_integratesWithTheDesktop_andUninsta
 TEST_F(SetupPackage, englishChoice_marksNoLanguage)
 {
     ASSERT_EQ(Install("--no-integration").Status, 0);
-    EXPECT_EQ(sandbox.LanguagesLine(),
-              "Languages=?" + sandbox.InstallFolder().string() + "/share/vgraph/lang/german.vgl?");
+    const std::string lang = sandbox.InstallFolder().string() + "/share/vgraph/lang/";
+    EXPECT_EQ(sandbox.LanguagesLine(), "Languages=?" + lang + "french.vgl??" + lang + "german.vgl?");
     EXPECT_FALSE(fs::exists(sandbox.DataHome() / "applications"));
 }
 

@@ -68,24 +68,6 @@ QString WithoutMnemonic(QString text)
     return text;
 }
 
-// The tooltip an action shows when none was set: its text without the
-// accelerator marks and a final ellipsis.
-QString DerivedToolTip(const QString& text)
-{
-    QString stripped;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('&')) {
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('&')) stripped += text.at(++i);
-            continue;
-        }
-        stripped += text.at(i);
-    }
-    stripped = stripped.trimmed();
-    if (stripped.endsWith(QLatin1String("..."))) stripped.chop(3);
-    else if (stripped.endsWith(QChar(0x2026))) stripped.chop(1);
-    return stripped;
-}
-
 // Translates one Qt filter "description (masks)", keeping the masks.
 QString TranslateQtFilter(const QString& filter)
 {
@@ -173,12 +155,11 @@ private:
 
     void TranslateAction(QAction* action)
     {
-        // A tooltip nobody set follows the text by itself (the text without
-        // its "&" and final "..."); only a tooltip of its own is translated.
+        // A tooltip nobody set follows the text by itself; only a tooltip of
+        // its own stays unchanged when the text changes.
         QString toolTip = action->toolTip();
-        const bool ownToolTip = toolTip != DerivedToolTip(action->text());
         if (!action->text().isEmpty()) action->setText(TranslateText(action->text()));
-        if (ownToolTip) action->setToolTip(TranslateHintText(toolTip));
+        if (action->toolTip() == toolTip) action->setToolTip(TranslateHintText(toolTip));
         if (!action->statusTip().isEmpty()) action->setStatusTip(TranslateHintText(action->statusTip()));
     }
 
