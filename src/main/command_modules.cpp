@@ -4,6 +4,7 @@
 #include "app/ui/main_form.h"
 #include "app/ui/print_commands.h"
 #include "app/ui/view_commands.h"
+#include "tools/ui/calculus_commands.h"
 #include "tools/ui/regression_commands.h"
 #include "tools/ui/scan_tool_commands.h"
 
@@ -16,6 +17,7 @@ void InstallCommandModules(TMainForm& form)
     InstallViewCommands(form);
     InstallGraphCommands(form);
     InstallScanToolCommands(form);
+    InstallCalculusCommands(form);
     InstallRegressionCommands(form);
 }
 
