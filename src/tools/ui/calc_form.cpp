@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/message_dialog_model.h"
 #include "app/ui/help_form.h"
 #include "app/ui/translate_component.h"
 #include "tools/calculator_tool.h"
+#include "tools/ui/tool_window_support.h"
 
 namespace vg {
 
@@ -89,12 +89,10 @@ void TCalcForm::CalcButtonClick()
                                               variableNameEdit_->text().toStdString(),
                                               variableValueEdit_->text().toStdString());
     if (outcome.Failure) {
-        ShowMessageDialog(InputFailureText(*outcome.Failure), mtError, mbOK, 0);
         QLineEdit* field = outcome.Failure->FocusField == CalcField::VariableName    ? variableNameEdit_
                            : outcome.Failure->FocusField == CalcField::VariableValue ? variableValueEdit_
                                                                                      : formulaEdit_;
-        field->setFocus();
-        field->selectAll();
+        ShowRefusal(InputFailureText(*outcome.Failure), field);
         return;
     }
     resultEdit_->setText(ToDisplayText(outcome.Text));

@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -14,73 +13,26 @@
 #include <QVBoxLayout>
 
 #include "app/app_globals.h"
-#include "app/message_dialog_model.h"
 #include "app/ui/help_form.h"
 #include "app/ui/translate_component.h"
 #include "document/graph_model.h"
 #include "engine/check_formula.h"
 #include "engine/number_text.h"
+#include "tools/ui/tool_window_support.h"
 
 namespace vg {
 
 namespace {
 
-constexpr int kMaxIntegrandLength = 250;
-
-// While the sum runs: the hourglass, no input reaches the windows, and a
-// pressed Esc is remembered for the next check.
-class TEscapeWatch : public QObject {
+// The hourglass while the sum runs; the input guard holds back the user's
+// input and remembers Esc.
+class TBusyCursor {
 public:
-    TEscapeWatch()
-    {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        QCoreApplication::instance()->installEventFilter(this);
-    }
-    ~TEscapeWatch() override
-    {
-        QCoreApplication::instance()->removeEventFilter(this);
-        QApplication::restoreOverrideCursor();
-    }
-    bool Pressed()
-    {
-        QCoreApplication::processEvents();
-        return pressed_;
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) pressed_ = true;
-            return true;
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Shortcut:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::Close: return true;
-        default: return QObject::eventFilter(watched, event);
-        }
-    }
-
-private:
-    bool pressed_ = false;
+    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
 };
-
-QComboBox* FormulaComboBox(const char* name, QWidget* parent)
-{
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->lineEdit()->setMaxLength(kMaxIntegrandLength);
-    box->setMinimumContentsLength(28);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    return box;
-}
 
 QLineEdit* LineEdit(const char* name, QWidget* parent, bool readOnly = false)
 {
@@ -121,8 +73,8 @@ void TIntegralForm::BuildControls()
 {
     auto* parameters = new QGroupBox("Parameters", this);
     parameters->setObjectName("ParametersGroupBox");
-    formula1ComboBox_ = FormulaComboBox("Formula1ComboBox", parameters);
-    formula2ComboBox_ = FormulaComboBox("Formula2ComboBox", parameters);
+    formula1ComboBox_ = NewFormulaComboBox(parameters, "Formula1ComboBox");
+    formula2ComboBox_ = NewFormulaComboBox(parameters, "Formula2ComboBox");
     minXEdit_ = LineEdit("MinXEdit", parameters);
     maxXEdit_ = LineEdit("MaxXEdit", parameters);
     stepsNumEdit_ = LineEdit("StepsNumEdit", parameters);
@@ -191,23 +143,16 @@ void TIntegralForm::BuildControls()
 
 void TIntegralForm::FillFormulaLists()
 {
-    for (QComboBox* box : {formula1ComboBox_, formula2ComboBox_}) {
-        box->clear();
-        box->addItem("0");
-    }
+    std::vector<std::string> formulas = {"0"};
     if (document_) {
         for (int i = 0; i < document_->GraphCount(); ++i) {
             const GraphRecord& record = document_->Graph(i).Record;
-            if (record.Kind != GraphKind::YFromX || IsBlankFormula(record.Formula.View())) continue;
-            const QString formula = QString::fromStdString(record.Formula.Str());
-            formula1ComboBox_->addItem(formula);
-            formula2ComboBox_->addItem(formula);
+            if (record.Kind == GraphKind::YFromX && !IsBlankFormula(record.Formula.View()))
+                formulas.push_back(record.Formula.Str());
         }
     }
-    for (QComboBox* box : {formula1ComboBox_, formula2ComboBox_}) {
-        box->setCurrentIndex(0);
-        box->setEditText("0");
-    }
+    FillFormulaList(formula1ComboBox_, formulas, "0");
+    FillFormulaList(formula2ComboBox_, formulas, "0");
 }
 
 void TIntegralForm::ShowStoredOptions()
@@ -236,15 +181,16 @@ IntegralInput TIntegralForm::TypedInput() const
 
 void TIntegralForm::Refuse(const IntegralFailure& failure)
 {
-    ShowMessageDialog(InputFailureText(failure), mtError, mbOK, 0);
+    QWidget* field = nullptr;
     switch (failure.FocusField) {
-    case IntegralField::Formula1: formula1ComboBox_->setFocus(); break;
-    case IntegralField::Formula2: formula2ComboBox_->setFocus(); break;
-    case IntegralField::MinX: minXEdit_->setFocus(); break;
-    case IntegralField::MaxX: maxXEdit_->setFocus(); break;
-    case IntegralField::StepsNum: stepsNumEdit_->setFocus(); break;
+    case IntegralField::Formula1: field = formula1ComboBox_; break;
+    case IntegralField::Formula2: field = formula2ComboBox_; break;
+    case IntegralField::MinX: field = minXEdit_; break;
+    case IntegralField::MaxX: field = maxXEdit_; break;
+    case IntegralField::StepsNum: field = stepsNumEdit_; break;
     case IntegralField::None: break;
     }
+    ShowRefusal(InputFailureText(failure), field);
 }
 
 bool TIntegralForm::CheckInput(IntegralTask& task)
@@ -271,8 +217,9 @@ void TIntegralForm::OKButtonClick()
     if (!CheckInput(task)) return;
     IntegralResult result;
     {
-        TEscapeWatch escape;
-        result = ComputeIntegral(task, [&escape] { return escape.Pressed(); });
+        TBusyCursor busy;
+        TScanInputGuard input;
+        result = ComputeIntegral(task, [&input] { return input.EscapePressed(); });
     }
     resultEdit_->setText(ToDisplayText(IntegralResultText(result)));
     aboveEdit_->setText(ToDisplayText(IntegralAboveText(result)));

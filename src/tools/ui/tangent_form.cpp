@@ -10,11 +10,11 @@
 #include <QVBoxLayout>
 
 #include "app/app_globals.h"
-#include "app/message_dialog_model.h"
 #include "app/ui/help_form.h"
 #include "app/ui/translate_component.h"
 #include "document/graph_model.h"
 #include "tools/ui/graph_choice_box.h"
+#include "tools/ui/tool_window_support.h"
 
 namespace vg {
 
@@ -117,11 +117,7 @@ void TTangentForm::ShowGraph()
 
 void TTangentForm::Refuse(const std::string& message, bool focusVariable)
 {
-    ShowMessageDialog(message, mtError, mbOK, 0);
-    if (focusVariable) {
-        varEdit_->setFocus();
-        varEdit_->selectAll();
-    }
+    ShowRefusal(message, focusVariable ? varEdit_ : nullptr);
 }
 
 GraphRecord TTangentForm::GraphToAdd() const { return TangentGraphRecord(line_, GlobalDocumentOptions()); }
