@@ -28,8 +28,8 @@ TIntersectionOptionsForm::TIntersectionOptionsForm(QWidget* parent) : QDialog(pa
     auto* formulas = new QFormLayout;
     Formula1ComboBox = NewFormulaComboBox(this, "Formula1ComboBox");
     Formula2ComboBox = NewFormulaComboBox(this, "Formula2ComboBox");
-    formulas->addRow(new QLabel("Y1(x)=", this), Formula1ComboBox);
-    formulas->addRow(new QLabel("Y2(x)=", this), Formula2ComboBox);
+    formulas->addRow(NewNotationLabel(this, "Y1(x)="), Formula1ComboBox);
+    formulas->addRow(NewNotationLabel(this, "Y2(x)="), Formula2ComboBox);
     layout->addLayout(formulas);
 
     auto* parameters = new QGroupBox("Parameters", this);

@@ -35,7 +35,7 @@ TResearchOptionsForm::TResearchOptionsForm(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
 
     auto* formulaRow = new QHBoxLayout;
-    formulaRow->addWidget(new QLabel("Y(x)=", this));
+    formulaRow->addWidget(NewNotationLabel(this, "Y(x)="));
     FormulaComboBox = NewFormulaComboBox(this, "FormulaComboBox");
     formulaRow->addWidget(FormulaComboBox, 1);
     layout->addLayout(formulaRow);

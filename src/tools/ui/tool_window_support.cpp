@@ -19,6 +19,7 @@
 #include "app/translator.h"
 #include "app/ui/main_form.h"
 #include "app/ui/mdi_child.h"
+#include "app/ui/translate_component.h"
 #include "platform/atomic_file.h"
 
 namespace vg {
@@ -76,6 +77,13 @@ QPushButton* NewNamedButton(QWidget* parent, const char* objectName, const char*
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(objectName);
     return button;
+}
+
+QLabel* NewNotationLabel(QWidget* parent, const char* text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setProperty(kTagProperty, kTagKeepOwnTexts);
+    return label;
 }
 
 QLineEdit* NewShowEdit(QWidget* parent, const char* objectName)

@@ -129,6 +129,8 @@ QString ToQString(const std::string& text);
 QLineEdit* NewNamedEdit(QWidget* parent, const char* objectName);
 QLabel* NewNamedLabel(QWidget* parent, const char* objectName);
 QPushButton* NewNamedButton(QWidget* parent, const char* objectName, const char* caption);
+// A label of formula notation ("Y1(x)="), which no language translates.
+QLabel* NewNotationLabel(QWidget* parent, const char* text);
 // A read-only edit without a frame, for a line that may be longer than the
 // window.
 QLineEdit* NewShowEdit(QWidget* parent, const char* objectName);

@@ -25,7 +25,8 @@ TValTableForm::TValTableForm(std::vector<std::string> formulas, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
 
     auto* fields = new QGridLayout;
-    FormulaLabel = NewNamedLabel(this, "FormulaLabel");
+    FormulaLabel = NewNotationLabel(this, "");
+    FormulaLabel->setObjectName("FormulaLabel");
     FormulaComboBox = NewFormulaComboBox(this, "FormulaComboBox");
     fields->addWidget(FormulaLabel, 0, 0);
     fields->addWidget(FormulaComboBox, 0, 1, 1, 5);
