@@ -1,0 +1,1 @@
+target_link_libraries(table_file_fuzz PRIVATE vg_tables)
