@@ -33,7 +33,7 @@ const std::vector<CliCommand>& CliCommands()
         {"info", "info FILE.vgr", RunInfoCommand},
         {"compute", "compute FILE.vgr [--graph N]", RunComputeCommand},
         {"new",
-         "new FILE.vgr [--add KIND FORMULA [--relation =0|<0|>0]]...\n"
+         "new FILE.vgr [--add KIND FORMULA [--relation =0|<0|>0]]... [--add-table-file TABLE.txt [--rows]]...\n"
          "  KIND: YFromX (variable X), XFromY (Y), Polar (A), Param (T, \"X(t);Y(t)\"),\n"
          "        Equation (X and Y), DifField (X and Y), Table (\"x1,y1;x2,y2;...\")",
          RunNewCommand},
@@ -79,6 +79,20 @@ const std::vector<CliCommand>& CliCommands()
          "move FILE.vgr --from I --to J [-o OUT.vgr]\n"
          "  graph I becomes graph J, the others keeping their order",
          RunMoveCommand},
+        {"table-read", "table-read FILE.txt [--rows]\n"
+         "  prints the points Open Table reads, one \"X Y\" line each; --rows: X values on the first line,\n"
+         "  Y values on the second",
+         RunTableReadCommand},
+        {"table-write", "table-write FILE.vgr [--graph N] [--format mEp|power] [--comma]\n"
+         "  writes what Save Table writes for graph N (else the first table graph) to standard output",
+         RunTableWriteCommand},
+        {"table-edit",
+         "table-edit FILE.vgr --graph N COMMAND [ARGS] [-o OUT.vgr]\n"
+         "  COMMAND: delete ROW, insert ROW, swap, purge, sort x-asc|x-desc|y-asc|y-desc,\n"
+         "           fill x|y FORMULA [FROM TO] (variables: the other column and n, the row number),\n"
+         "           modify x|y FORMULA [FROM TO] (variables x and y), replace VALUE WITH [--all];\n"
+         "  writes the document to OUT.vgr, else back to FILE.vgr",
+         RunTableEditCommand},
     };
     return commands;
 }

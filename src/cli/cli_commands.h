@@ -65,4 +65,9 @@ int RunEditCommand(const std::vector<std::string>& args, std::ostream& out, std:
 int RunDeleteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunMoveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// Table text files and the table grid's commands.
+int RunTableReadCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunTableWriteCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunTableEditCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 }  // namespace vg

@@ -1,6 +1,8 @@
-// vgraph-cli new FILE.vgr [--add KIND FORMULA [--relation =0|<0|>0]]...:
-// writes a document with the default options and graphs built from the
-// default graph record of each kind, each graph in a colour of its own.
+// vgraph-cli new FILE.vgr [--add KIND FORMULA [--relation =0|<0|>0]]...
+// [--add-table-file TABLE.txt [--rows]]...: writes a document with the
+// default options and graphs built from the default graph record of each
+// kind, each graph in a colour of its own; a table file is read as Open
+// Table reads it.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +13,8 @@
 #include "document/graph_model.h"
 #include "engine/check_formula.h"
 #include "engine/number_text.h"
+#include "tables/table_file.h"
+#include "tables/table_messages.h"
 
 namespace vg {
 namespace {
@@ -142,6 +146,21 @@ int RunNewCommand(const std::vector<std::string>& args, std::ostream& /*out*/, s
             }
             doc.AddGraph(r);
             i += 2;
+        } else if (a == "--add-table-file" && i + 1 < args.size()) {
+            if (doc.GraphCount() >= kMaxGraphs) {
+                PrintCliError(err, "Amount of the graphs cannot exceed " + std::to_string(kMaxGraphs));
+                return kExitSyntaxError;
+            }
+            const std::string& table = args[++i];
+            const bool rows = i + 1 < args.size() && args[i + 1] == "--rows";
+            if (rows) ++i;
+            GraphRecord r;
+            if (!LoadTableFile(table, rows ? TableFileOrientation::Rows : TableFileOrientation::Columns, options, r)) {
+                PrintCliFileError(err, table, kFileReadErrorText);
+                return kExitSyntaxError;
+            }
+            r.Color = ChooseNewGraphColor(doc, options);
+            doc.AddGraph(r);
         } else if (a == "--relation" && i + 1 < args.size()) {
             EquationRelation relation;
             if (doc.GraphCount() == 0 || doc.Graph(doc.GraphCount() - 1).Record.Kind != GraphKind::Equation ||
@@ -151,6 +170,8 @@ int RunNewCommand(const std::vector<std::string>& args, std::ostream& /*out*/, s
             ++i;
         } else if (file.empty() && a.rfind("--", 0) != 0) {
             file = a;
+        } else if (a == "--add-table-file") {
+            return CliUsageError(err, "new", a + " needs TABLE.txt");
         } else if (a == "--add" || a == "--relation") {
             return CliUsageError(err, "new", a + (a == "--add" ? " needs KIND and FORMULA" : " needs =0, <0 or >0"));
         } else {

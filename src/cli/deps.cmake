@@ -15,3 +15,6 @@ target_link_libraries(vg_cli PUBLIC vg_app)
 if(VG_GUI)
   target_link_libraries(vg_cli PUBLIC vg_platform_print)
 endif()
+# table-read, table-write, table-edit and new --add-table-file: table files
+# and the table grid.
+target_link_libraries(vg_cli PUBLIC vg_tables)
