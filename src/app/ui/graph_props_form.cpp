@@ -291,9 +291,10 @@ void TGraphPropsForm::BuildPropertiesPage(QWidget* page)
     zoomRow->addStretch(1);
     zoomRow->addWidget(c.ZoomButton);
     tableLayout->addLayout(zoomRow);
-    c.NumTableGrid = new TTablePointsGrid(c.TableGroupBox);
+    const TablePointsEditor tableEditor = MakeTablePointsEditor(c.TableGroupBox);
+    c.NumTableGrid = tableEditor.Grid;
     c.NumTableGrid->setMinimumWidth(c.NumTableGrid->fontMetrics().averageCharWidth() * 44);
-    tableLayout->addWidget(c.NumTableGrid, 1);
+    tableLayout->addWidget(tableEditor.Widget, 1);
     layout->addWidget(c.TableGroupBox, 1);
     connect(c.ZoomButton, &QPushButton::clicked, this, &TGraphPropsForm::ZoomButtonClick);
     layout->addStretch(0);

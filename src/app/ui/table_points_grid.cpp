@@ -3,7 +3,28 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include <utility>
+
 namespace vg {
+
+namespace {
+
+TablePointsEditorFactory& EditorFactory()
+{
+    static TablePointsEditorFactory factory;
+    return factory;
+}
+
+}  // namespace
+
+void SetTablePointsEditorFactory(TablePointsEditorFactory factory) { EditorFactory() = std::move(factory); }
+
+TablePointsEditor MakeTablePointsEditor(QWidget* parent)
+{
+    if (EditorFactory()) return EditorFactory()(parent);
+    auto* grid = new TTablePointsGrid(parent);
+    return {grid, grid};
+}
 
 TTablePointsGrid::TTablePointsGrid(QWidget* parent) : QTableWidget(kRows, 2, parent)
 {
@@ -59,12 +80,17 @@ void TTablePointsGrid::keyPressEvent(QKeyEvent* event)
 {
     // Enter moves from X to Y of the row, and from Y to X of the next row.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != EditingState) {
-        const int row = currentRow(), column = currentColumn();
-        if (column == 0) setCurrentCell(row, 1);
-        else if (row + 1 < kRows) setCurrentCell(row + 1, 0);
+        MoveAfterEnter();
         return;
     }
     QTableWidget::keyPressEvent(event);
+}
+
+void TTablePointsGrid::MoveAfterEnter()
+{
+    const int row = currentRow(), column = currentColumn();
+    if (column == 0) setCurrentCell(row, 1);
+    else if (row + 1 < kRows) setCurrentCell(row + 1, 0);
 }
 
 }  // namespace vg

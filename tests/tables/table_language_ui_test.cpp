@@ -1,0 +1,96 @@
+// Every text the table windows show, and every message of the table
+// commands, has its German translation in the shipped language file.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+
+#include <cctype>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/translator.h"
+#include "document/graph_model.h"
+#include "tables/table_messages.h"
+#include "tables/ui/copy_table_form.h"
+#include "tables/ui/find_form.h"
+#include "tables/ui/modify_table_form.h"
+#include "tables/ui/open_table_form.h"
+#include "tables/ui/save_table_form.h"
+#include "tables/ui/table_editor_widget.h"
+#include "tables/ui/table_info_form.h"
+
+namespace vg {
+namespace {
+
+std::string Folded(std::string text)
+{
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::set<std::string> GermanKeys()
+{
+    std::set<std::string> keys;
+    std::ifstream file(std::string(VG_SOURCE_DIR) + "/data/lang/german.vgl");
+    std::string line, key, translation;
+    while (std::getline(file, line))
+        if (ParseLanguageLine(line, key, translation) && !translation.empty()) keys.insert(Folded(key));
+    return keys;
+}
+
+// Texts that read the same in every language: axis names and number forms.
+bool IsNeutral(const std::string& text)
+{
+    static const std::set<std::string> neutral = {"X", "Y", "mEp", "m*10^p"};
+    return text.empty() || neutral.count(text) || text.find("=f(") != std::string::npos;
+}
+
+std::vector<std::string> ShownTexts(QWidget* window)
+{
+    std::vector<std::string> texts = {window->windowTitle().toStdString()};
+    for (auto* label : window->findChildren<QLabel*>()) texts.push_back(label->text().toStdString());
+    for (auto* button : window->findChildren<QAbstractButton*>()) texts.push_back(button->text().toStdString());
+    for (auto* group : window->findChildren<QGroupBox*>()) texts.push_back(group->title().toStdString());
+    for (auto* action : window->findChildren<QAction*>()) texts.push_back(action->text().toStdString());
+    return texts;
+}
+
+TEST(TableLanguage, everyWindowTextHasItsGermanTranslation)
+{
+    const std::set<std::string> keys = GermanKeys();
+    ASSERT_FALSE(keys.empty());
+    TGraphicsManager document(DefaultViewSettings(), DefaultDocumentOptions());
+    std::vector<std::unique_ptr<QWidget>> windows;
+    windows.emplace_back(new TTableEditorWidget);
+    windows.emplace_back(new TModifyTableForm(TableFormulaMode::Fill));
+    windows.emplace_back(new TModifyTableForm(TableFormulaMode::Modify));
+    windows.emplace_back(new TFindForm(true));
+    windows.emplace_back(new TReplaceForm(true, true, false));
+    windows.emplace_back(new TCopyTableForm(true, true));
+    windows.emplace_back(new TCopyTableForm(false, true));
+    windows.emplace_back(new TTableInfoForm(TTableGrid()));
+    windows.emplace_back(new TOpenTableForm);
+    windows.emplace_back(new TSaveTableForm(document, -1, "t.txt", true));
+    for (const auto& window : windows) {
+        for (const std::string& text : ShownTexts(window.get())) {
+            if (IsNeutral(text)) continue;
+            EXPECT_TRUE(keys.count(Folded(text))) << window->objectName().toStdString() << ": \"" << text << "\"";
+        }
+    }
+    for (const char* message :
+         {kFileReadErrorText, kFileWriteErrorText, kFileExistsText, kNoTableText, kTooManyGraphsText,
+          kNaturalNumberText, kLimitOrderText, kValueNotNumberText, kTooLargeValueText, kValueNotFoundText,
+          kReplaceQuestionText, kNoColumnText, kCopyErrorText, kInfoErrorText, "Text files (*.txt)", "Open Table"})
+        EXPECT_TRUE(keys.count(Folded(message))) << message;
+}
+
+}  // namespace
+}  // namespace vg
