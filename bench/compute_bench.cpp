@@ -1,9 +1,14 @@
 // Graph computation throughput: formula evaluations stored per second for the
-// heaviest sampling of each kind.
+// heaviest sampling of each kind, and a document of 30 graphs computed
+// serially and on all cores.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <map>
+#include <vector>
 #include <string>
 
+#include "document/compute_pass.h"
 #include "document/graph_model.h"
 
 namespace {
@@ -69,10 +74,75 @@ void BM_SlopeField_100x100(benchmark::State& state)
     Run(state, b, 100 * 100);
 }
 
+// 30 graphs of the kinds a document mixes: functions, curves, slope fields,
+// regions and zero curves.
+void AddDocumentGraphs(TGraphicsManager& doc)
+{
+    auto add = [&doc](GraphKind kind, const std::string& formula) -> GraphRecord& {
+        GraphRecord r = NewGraphRecord(doc.Options);
+        ApplyKindDefaults(r, kind, doc.Options);
+        r.Formula.Assign(formula);
+        return doc.AddGraph(r).Record;
+    };
+    for (int c = 0; c < 6; ++c) {
+        const std::string k = std::to_string(c + 1);
+        add(GraphKind::YFromX, "SIN(" + k + "X)*X^2+EXP(-X/5)").Line.Steps = 20000;
+        add(GraphKind::Polar, "1+COS(" + k + "A)/2").Line.Steps = 20000;
+        add(GraphKind::DifField, "X*Y-SIN(Y)+" + k);
+        GraphRecord& region = add(GraphKind::Equation, "X^2+Y^2-SIN(X*Y)*20-" + std::to_string(30 + c));
+        region.Equation.Relation = EquationRelation::Less;
+        region.Equation.Params.StepsX = region.Equation.Params.StepsY = 150;
+        add(GraphKind::Equation, "X^2-Y^3+ATAN(X*Y)-" + k).Equation.Params.StepsX = 150;
+    }
+    for (int i = 0; i < doc.GraphCount(); ++i) {
+        GraphRecord& r = doc.Graph(i).Record;
+        if (r.Kind == GraphKind::YFromX || r.Kind == GraphKind::Polar) r.Line.CommonBuild = 0;
+    }
+}
+
+void Document30(benchmark::State& state, int threads)
+{
+    TGraphicsManager doc(DefaultViewSettings(), DefaultDocumentOptions());
+    AddDocumentGraphs(doc);
+    SetComputeThreads(threads);
+    for (auto _ : state) doc.ComputeAllGraphs();
+    SetComputeThreads(0);
+}
+
+void BM_Document30_Serial(benchmark::State& state) { Document30(state, 1); }
+void BM_Document30_Parallel(benchmark::State& state) { Document30(state, 0); }
+
+// Wall time of the two document runs for the ratio printed after the run.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& r : runs)
+            if (r.run_type == Run::RT_Iteration) milliseconds[r.benchmark_name()] = r.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> milliseconds;
+};
+
 }  // namespace
 
+BENCHMARK(BM_Document30_Serial)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Document30_Parallel)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_YFromX_20000Steps)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Inequality_200x200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZeroCurve_200x200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SlopeField_100x100)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    const auto serial = reporter.milliseconds.find("BM_Document30_Serial/real_time");
+    const auto parallel = reporter.milliseconds.find("BM_Document30_Parallel/real_time");
+    if (serial != reporter.milliseconds.end() && parallel != reporter.milliseconds.end())
+        std::printf("30-graph document on %d threads: serial/parallel %.2f (wall time)\n", vg::ComputeThreads(),
+                    serial->second / parallel->second);
+    return 0;
+}

@@ -3,6 +3,7 @@
 #include "app/app_globals.h"
 #include "app/translator.h"
 #include "document/apply_options.h"
+#include "document/compute_pass.h"
 #include "document/document_file.h"
 
 namespace vg {
@@ -79,11 +80,14 @@ void ComputeDocumentGraphs(TGraphicsManager& document, bool onlyIncomplete)
     }
     document.Calculating = true;
     document.ContinueCalculation = true;
-    for (int i = 0; i < document.GraphCount() && document.ContinueCalculation; ++i) {
-        TFunction& graph = document.Graph(i);
-        if (graph.ValuesSize > 0 || graph.IsEmpty()) continue;
-        document.ContinueCalculation = document.ComputeGraph(graph, document.Options, i);
+    // After an interruption the remaining incomplete graphs stay without
+    // points either way, so computing them as one pass changes nothing.
+    std::vector<PassStep> steps;
+    for (int i = 0; i < document.GraphCount(); ++i) {
+        const TFunction& graph = document.Graph(i);
+        steps.push_back(graph.ValuesSize > 0 || graph.IsEmpty() ? PassStep::Skip : PassStep::Compute);
     }
+    ComputeGraphPass(document, document.Options, steps);
     document.Calculating = false;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "document/compute_pass.h"
 #include "document/graph_computation.h"
 
 namespace vg {
@@ -124,11 +125,10 @@ ApplyOutcome ApplyDocumentOptions(TGraphicsManager& doc, const DocumentOptions& 
     if (pass) {
         doc.Window().DrawWithoutGraphs();
         doc.ContinueCalculation = true;
-        for (int i = 0; i < doc.GraphCount(); ++i) {
-            TFunction& graph = doc.Graph(i);
-            doc.ContinueCalculation =
-                NeedsRecompute(graph, old, newOptions) ? doc.ComputeGraph(graph, doc.Options, i) : true;
-        }
+        std::vector<PassStep> steps;
+        for (int i = 0; i < doc.GraphCount(); ++i)
+            steps.push_back(NeedsRecompute(doc.Graph(i), old, newOptions) ? PassStep::Compute : PassStep::Resume);
+        ComputeGraphPass(doc, doc.Options, steps);
         out.Recomputed = true;
     }
     doc.Calculating = false;

@@ -57,7 +57,7 @@ struct CellGrid {
 
 // False when there is nothing to compute: an empty plane, a formula that does
 // not translate, or no memory for bytesPerCell bytes a cell.
-bool PrepareCellGrid(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int32_t sx,
+bool PrepareCellGrid(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int32_t sx,
                      int32_t sy, std::size_t bytesPerCell, CellGrid& grid)
 {
     const GraphRecord& r = graph.Record;
@@ -65,7 +65,7 @@ bool PrepareCellGrid(TGraphicsManager& doc, TFunction& graph, const DocumentOpti
     if (grid.plane.Empty) return false;
     if (!grid.formula.Compile(r.Formula.View(), "X", "Y")) return false;
     grid.cells = static_cast<long long>(sx) * sy;
-    if (!AllocateGraphValues(doc, graph, static_cast<std::size_t>(grid.cells) * bytesPerCell)) return false;
+    if (!AllocateGraphValues(progress, graph, static_cast<std::size_t>(grid.cells) * bytesPerCell)) return false;
     grid.hx = (grid.plane.HiX - grid.plane.LoX) / sx;
     grid.hy = (grid.plane.HiY - grid.plane.LoY) / sy;
     return true;
@@ -86,18 +86,18 @@ PlaneGrid PlanPlaneGrid(const GraphRecord& g, const DocumentOptions& d)
     return p;
 }
 
-bool ComputeSlopeField(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int index)
+bool ComputeSlopeField(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int index)
 {
     const GraphRecord& r = graph.Record;
     const int32_t sx = r.DifField.Params.SeriesX, sy = r.DifField.Params.SeriesY;
     if (graph.IsEmpty() || !InRange(sx, kMinSeries, kMaxSeries) || !InRange(sy, kMinSeries, kMaxSeries))
         return true;
     CellGrid g;
-    if (!PrepareCellGrid(doc, graph, d, sx, sy, 10, g)) return true;
+    if (!PrepareCellGrid(progress, graph, d, sx, sy, 10, g)) return true;
     const PlaneGrid& p = g.plane;
     const long long cells = g.cells;
     const long double hx = g.hx, hy = g.hy;
-    ComputeMeter meter(doc, index);
+    ComputeMeter meter(progress, index);
     long long done = 0;
     for (int32_t i = 1; i <= sx; ++i) {
         const long double x = ScaledX(d, NearZero(p.LoX + (i - 0.5L) * hx));
@@ -115,7 +115,7 @@ bool ComputeSlopeField(TGraphicsManager& doc, TFunction& graph, const DocumentOp
     return true;
 }
 
-bool ComputeInequality(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int index)
+bool ComputeInequality(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int index)
 {
     const GraphRecord& r = graph.Record;
     const int32_t sx = r.Equation.Params.StepsX, sy = r.Equation.Params.StepsY;
@@ -124,7 +124,7 @@ bool ComputeInequality(TGraphicsManager& doc, TFunction& graph, const DocumentOp
         !InRange(sy, kMinEquationSteps, kMaxEquationSteps))
         return true;
     CellGrid g;
-    if (!PrepareCellGrid(doc, graph, d, sx, sy, 2, g)) return true;
+    if (!PrepareCellGrid(progress, graph, d, sx, sy, 2, g)) return true;
     const PlaneGrid& p = g.plane;
     const long long cells = g.cells;
     const long double hx = g.hx, hy = g.hy;
@@ -133,7 +133,7 @@ bool ComputeInequality(TGraphicsManager& doc, TFunction& graph, const DocumentOp
         return g.formula.Evaluate(ScaledX(d, NearZero(x)), ScaledY(d, NearZero(y)), v) && Holds(relation, v);
     };
     CellWords words(graph, sx, sy);
-    ComputeMeter meter(doc, index);
+    ComputeMeter meter(progress, index);
     long long done = 0;
     for (int32_t i = 1; i <= sx; ++i) {
         for (int32_t j = 1; j <= sy; ++j) {

@@ -28,10 +28,10 @@ bool CompiledFormula::Compile(std::string_view text, std::string_view firstName,
     return true;
 }
 
-ComputeMeter::ComputeMeter(TGraphicsManager& document, int index)
-    : progress_(document.Progress()), graphNumber_(index + 1)
+ComputeMeter::ComputeMeter(ComputeProgress& progress, int index)
+    : progress_(progress), graphNumber_(index + 1)
 {
-    progress_.ShowStatus(0, GraphProgressText(progress_, graphNumber_, 0));
+    progress_.ShowGraphPercent(graphNumber_, 0);
     progress_.ShowStatus(1, progress_.Translate(kEscHintText));
     progress_.SetBusyCursor(true);
 }
@@ -52,12 +52,12 @@ bool ComputeMeter::Report(long long done, long long total, int fromPercent, int 
                                                              static_cast<double>(total)));
     if (percent <= shown_) return true;
     shown_ = percent;
-    progress_.ShowStatus(0, GraphProgressText(progress_, graphNumber_, percent));
+    progress_.ShowGraphPercent(graphNumber_, percent);
     progress_.ProcessMessages();
     return !progress_.EscapePressed();
 }
 
-bool AllocateGraphValues(TGraphicsManager& document, TFunction& graph, std::size_t bytes)
+bool AllocateGraphValues(ComputeProgress& progress, TFunction& graph, std::size_t bytes)
 {
     graph.ValuesSize = 0;
     if (bytes <= gAllocationLimit && graph.AllocateValues(bytes)) {
@@ -65,7 +65,6 @@ bool AllocateGraphValues(TGraphicsManager& document, TFunction& graph, std::size
         return true;
     }
     graph.FreeValues();
-    ComputeProgress& progress = document.Progress();
     progress.ProcessMessages();
     progress.ShowError(kNotEnoughMemoryText);
     return false;

@@ -40,7 +40,7 @@ private:
 // it ends (also after an interruption).
 class ComputeMeter {
 public:
-    ComputeMeter(TGraphicsManager& document, int index);
+    ComputeMeter(ComputeProgress& progress, int index);
     ~ComputeMeter();
     ComputeMeter(const ComputeMeter&) = delete;
     ComputeMeter& operator=(const ComputeMeter&) = delete;
@@ -57,7 +57,7 @@ private:
 
 // Allocates the graph's Values block; on failure reports "Not enough memory"
 // and leaves the graph without points.
-bool AllocateGraphValues(TGraphicsManager& document, TFunction& graph, std::size_t bytes);
+bool AllocateGraphValues(ComputeProgress& progress, TFunction& graph, std::size_t bytes);
 
 // Clears the graph's computed data.
 void ClearGraphValues(TFunction& graph);

@@ -8,12 +8,12 @@ namespace vg {
 // The per-kind computations behind ComputeGraph. Each is entered with the
 // graph's Values already freed and the document's ContinueCalculation set,
 // and returns the continue flag.
-bool ComputeFunctionGraph(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int index);
-bool ComputeCurveGraph(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int index);
-bool ComputeSlopeField(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int index);
-bool ComputeInequality(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int index);
-bool ComputeZeroCurve(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int index);
-bool ComputeTable(TGraphicsManager& doc, TFunction& graph);
+bool ComputeFunctionGraph(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int index);
+bool ComputeCurveGraph(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int index);
+bool ComputeSlopeField(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int index);
+bool ComputeInequality(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int index);
+bool ComputeZeroCurve(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int index);
+bool ComputeTable(ComputeProgress& progress, TFunction& graph);
 
 // A rectangle of the plane with its step counts, for the kinds of two
 // variables.

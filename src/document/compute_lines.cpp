@@ -71,7 +71,7 @@ LineSampling PlanLineSampling(const GraphRecord& g, const DocumentOptions& d)
     }
 }
 
-bool ComputeFunctionGraph(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int index)
+bool ComputeFunctionGraph(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int index)
 {
     graph.LastBeyond = false;
     const GraphRecord& r = graph.Record;
@@ -82,9 +82,9 @@ bool ComputeFunctionGraph(TGraphicsManager& doc, TFunction& graph, const Documen
     CompiledFormula f;
     if (!f.Compile(r.Formula.View(), alongX ? "X" : "Y")) return true;
     const std::size_t count = static_cast<std::size_t>(s.Steps) + 1;
-    if (!AllocateGraphValues(doc, graph, count * 10)) return true;
+    if (!AllocateGraphValues(progress, graph, count * 10)) return true;
 
-    ComputeMeter meter(doc, index);
+    ComputeMeter meter(progress, index);
     for (std::size_t k = 0; k < count; ++k) {
         long double u = s.Position(static_cast<int32_t>(k));
         long double arg = alongX ? ScaledX(d, NearZero(u)) : ScaledY(d, NearZero(u));
@@ -100,7 +100,7 @@ bool ComputeFunctionGraph(TGraphicsManager& doc, TFunction& graph, const Documen
     return true;
 }
 
-bool ComputeCurveGraph(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int index)
+bool ComputeCurveGraph(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int index)
 {
     graph.LastBeyond = false;
     const GraphRecord& r = graph.Record;
@@ -115,10 +115,10 @@ bool ComputeCurveGraph(TGraphicsManager& doc, TFunction& graph, const DocumentOp
         return true;
     }
     const std::size_t count = static_cast<std::size_t>(s.Steps) + 1;
-    if (!AllocateGraphValues(doc, graph, count * 20)) return true;
+    if (!AllocateGraphValues(progress, graph, count * 20)) return true;
 
     constexpr long double pi = std::numbers::pi_v<long double>;
-    ComputeMeter meter(doc, index);
+    ComputeMeter meter(progress, index);
     for (std::size_t k = 0; k < count; ++k) {
         long double t = s.Position(static_cast<int32_t>(k));
         long double x = kUndefined, y = kUndefined;

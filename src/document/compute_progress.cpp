@@ -8,6 +8,11 @@ ComputeProgress& NoComputeProgress()
     return none;
 }
 
+void ComputeProgress::ShowGraphPercent(int graphNumber, int percent)
+{
+    ShowStatus(0, GraphProgressText(*this, graphNumber, percent));
+}
+
 std::string GraphProgressText(const ComputeProgress& progress, int graphNumber, int percent)
 {
     return progress.Translate("Graph N") + " " + std::to_string(graphNumber) + ": " +

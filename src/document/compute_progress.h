@@ -14,6 +14,8 @@ public:
     // English texts pass through here before they are shown.
     virtual std::string Translate(const std::string& english) const { return english; }
     virtual void ShowStatus(int /*panel*/, const std::string& /*text*/) {}
+    // "Graph N" + " " + graphNumber + ": " + percent + "%" in panel 0.
+    virtual void ShowGraphPercent(int graphNumber, int percent);
     virtual void SetBusyCursor(bool /*busy*/) {}
     virtual void ProcessMessages() {}
     // True when the user pressed Esc since the last call (other keys typed

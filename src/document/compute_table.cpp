@@ -157,11 +157,11 @@ void Smooth(TFunction& graph, const Slots& sorted, TableSort sort)
 
 }  // namespace
 
-bool ComputeTable(TGraphicsManager& doc, TFunction& graph)
+bool ComputeTable(ComputeProgress& progress, TFunction& graph)
 {
     const TableFlags flags = graph.Record.GetTableFlags();
     const std::size_t bytes = flags.Smoothing() ? kSmoothTableBytes : kTableSlotsBytes;
-    if (!AllocateGraphValues(doc, graph, bytes)) return true;
+    if (!AllocateGraphValues(progress, graph, bytes)) return true;
     Slots slots = ReadSlots(graph.Record);
     SortSlots(slots, flags.Sort());
     for (int k = 0; k < kTableSlots; ++k) {

@@ -140,11 +140,11 @@ void JoinAlongLines(const NodeGrid& g, int32_t i, int32_t j, SegmentList& out)
     if (h1.Present && h2.Present && std::fabs(h2.X - h1.X) <= 2 * g.HX()) out.Join(h1, h2);
 }
 
-bool StoreSegments(TGraphicsManager& doc, TFunction& graph, const std::vector<Segment>& segments)
+bool StoreSegments(ComputeProgress& progress, TFunction& graph, const std::vector<Segment>& segments)
 {
     ClearGraphValues(graph);
     if (segments.empty()) return true;
-    if (!AllocateGraphValues(doc, graph, segments.size() * 40)) return true;
+    if (!AllocateGraphValues(progress, graph, segments.size() * 40)) return true;
     std::size_t v = 1;
     for (const Segment& s : segments) {
         graph.SetValue(v++, s.X1);
@@ -157,7 +157,7 @@ bool StoreSegments(TGraphicsManager& doc, TFunction& graph, const std::vector<Se
 
 }  // namespace
 
-bool ComputeZeroCurve(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int index)
+bool ComputeZeroCurve(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int index)
 {
     const GraphRecord& r = graph.Record;
     const int32_t sx = r.Equation.Params.StepsX, sy = r.Equation.Params.StepsY;
@@ -170,11 +170,11 @@ bool ComputeZeroCurve(TGraphicsManager& doc, TFunction& graph, const DocumentOpt
     if (!f.Compile(r.Formula.View(), "X", "Y")) return true;
     const int32_t nx = 2 * sx + 1, ny = 2 * sy + 1;
     const long long nodes = static_cast<long long>(nx) * ny;
-    if (!AllocateGraphValues(doc, graph, static_cast<std::size_t>(nodes) * 10)) return true;
+    if (!AllocateGraphValues(progress, graph, static_cast<std::size_t>(nodes) * 10)) return true;
 
     NodeGrid grid(graph, p, nx, ny);
     {
-        ComputeMeter meter(doc, index);
+        ComputeMeter meter(progress, index);
         long long done = 0;
         for (int32_t i = 1; i <= nx; ++i) {
             const long double x = ScaledX(d, NearZero(grid.NodeX(i)));
@@ -198,11 +198,11 @@ bool ComputeZeroCurve(TGraphicsManager& doc, TFunction& graph, const DocumentOpt
                 JoinAlongLines(grid, i, j, segments);
             }
         }
-        return StoreSegments(doc, graph, segments.Items());
+        return StoreSegments(progress, graph, segments.Items());
     } catch (const std::bad_alloc&) {
         ClearGraphValues(graph);
-        doc.Progress().ProcessMessages();
-        doc.Progress().ShowError(kNotEnoughMemoryText);
+        progress.ProcessMessages();
+        progress.ShowError(kNotEnoughMemoryText);
         return true;
     }
 }

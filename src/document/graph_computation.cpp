@@ -6,24 +6,32 @@
 
 namespace vg {
 
-bool ComputeGraph(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int index)
+bool ComputeGraphWith(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int index)
 {
     ClearGraphValues(graph);
-    if (!doc.ContinueCalculation) return false;
     switch (graph.Record.Kind) {
     case GraphKind::YFromX:
-    case GraphKind::XFromY: return ComputeFunctionGraph(doc, graph, d, index);
+    case GraphKind::XFromY: return ComputeFunctionGraph(progress, graph, d, index);
     case GraphKind::Polar:
-    case GraphKind::Param: return ComputeCurveGraph(doc, graph, d, index);
-    case GraphKind::DifField: return ComputeSlopeField(doc, graph, d, index);
+    case GraphKind::Param: return ComputeCurveGraph(progress, graph, d, index);
+    case GraphKind::DifField: return ComputeSlopeField(progress, graph, d, index);
     case GraphKind::Equation:
         return graph.Record.Equation.Relation == EquationRelation::Less ||
                        graph.Record.Equation.Relation == EquationRelation::Greater
-                   ? ComputeInequality(doc, graph, d, index)
-                   : ComputeZeroCurve(doc, graph, d, index);
-    case GraphKind::Table: return ComputeTable(doc, graph);
+                   ? ComputeInequality(progress, graph, d, index)
+                   : ComputeZeroCurve(progress, graph, d, index);
+    case GraphKind::Table: return ComputeTable(progress, graph);
     default: return true;  // Integral curves and unknown kinds have no points
     }
+}
+
+bool ComputeGraph(TGraphicsManager& doc, TFunction& graph, const DocumentOptions& d, int index)
+{
+    if (!doc.ContinueCalculation) {
+        ClearGraphValues(graph);
+        return false;
+    }
+    return ComputeGraphWith(doc.Progress(), graph, d, index);
 }
 
 bool TGraphicsManager::ComputeGraph(TFunction& graph, const DocumentOptions& d, int index)

@@ -32,6 +32,8 @@ LineSampling PlanSampling(long double lo, long double hi, int32_t n, bool points
 
 // Computes one graph (see TGraphicsManager::ComputeGraph).
 bool ComputeGraph(TGraphicsManager& document, TFunction& graph, const DocumentOptions& d, int index);
+// The same whatever the document's continue flag, reporting to progress.
+bool ComputeGraphWith(ComputeProgress& progress, TFunction& graph, const DocumentOptions& d, int index);
 
 // Whether a change of the document options from oldD to newD makes the
 // graph's data stale.

@@ -1,5 +1,7 @@
 #include "document/graph_model.h"
 
+#include "document/compute_pass.h"
+
 #include <cassert>
 #include <cstring>
 #include <new>
@@ -283,7 +285,7 @@ void TGraphicsManager::ComputeAllGraphs()
     Calculating = true;
     Window().DrawWithoutGraphs();
     ContinueCalculation = true;
-    for (int i = 0; i < GraphCount(); ++i) ContinueCalculation = ComputeGraph(Graph(i), Options, i);
+    ComputeGraphPass(*this, Options, std::vector<PassStep>(Graphs.size(), PassStep::Compute));
     Calculating = false;
     Window().Repaint();
 }
