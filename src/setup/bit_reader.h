@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "setup/byte_io.h"
 #include "setup/decode_status.h"
@@ -27,9 +28,23 @@ public:
     // Makes at least count (<= 56) bits available.
     void Ensure(unsigned count)
     {
-        if (bitCount_ < count)
-            Refill();
+        if (bitCount_ >= count)
+            return;
+        if (end_ - next_ >= 8) {
+            // Eight bytes at once; the bits above bitCount_ are those of the
+            // bytes still ahead of next_, so taking them again later is harmless.
+            std::uint64_t word;
+            std::memcpy(&word, next_, 8);
+            bits_ |= word << bitCount_;
+            next_ += (63 - bitCount_) >> 3;
+            bitCount_ |= 56;
+            return;
+        }
+        Refill();
     }
+
+    // Bits held now (at least what the last Ensure asked for).
+    unsigned Available() const { return bitCount_; }
 
     // The next count (<= 32) bits; Ensure must have made them available.
     std::uint32_t Peek(unsigned count) const

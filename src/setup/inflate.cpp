@@ -158,25 +158,44 @@ private:
             if (bits_.Stopped())
                 return bits_.StopStatus();
             bits_.Ensure(48);  // longest symbol: 15 + 5 + 15 + 13 bits
-            const int symbol = literals.Decode(bits_);
+            int symbol = literals.Decode(bits_);
             if (symbol < kEndOfBlock) {
                 if (symbol < 0)
                     return DecodeStatus::Malformed;
                 if (!out_.Put(static_cast<std::uint8_t>(symbol)))
                     return DecodeStatus::Malformed;
-                continue;
+                // Runs of literals: a second code from the same bits.
+                if (bits_.Available() < HuffmanDecoder::kMaxLength)
+                    continue;
+                symbol = literals.Decode(bits_);
+                if (symbol < kEndOfBlock) {
+                    if (symbol < 0)
+                        return DecodeStatus::Malformed;
+                    if (!out_.Put(static_cast<std::uint8_t>(symbol)))
+                        return DecodeStatus::Malformed;
+                    continue;
+                }
+                if (bits_.Available() < 33) {
+                    // Not enough left for the longest length and distance:
+                    // take more before going on with this symbol.
+                    bits_.Ensure(33);
+                }
             }
             if (symbol == kEndOfBlock)
                 return out_.WriteFailed() ? DecodeStatus::WriteFailed : DecodeStatus::Ok;
             const unsigned lengthIndex = static_cast<unsigned>(symbol) - 257;
             if (lengthIndex >= 29)
                 return DecodeStatus::Malformed;  // symbols 286 and 287
-            const std::uint32_t length = kLengthBase[lengthIndex] + bits_.Get(kLengthExtra[lengthIndex]);
+            // The 48 bits ensured above hold the extra bits and the distance.
+            const unsigned lengthExtra = kLengthExtra[lengthIndex];
+            const std::uint32_t length = kLengthBase[lengthIndex] + bits_.Peek(lengthExtra);
+            bits_.Drop(lengthExtra);
             const int distanceSymbol = distances.Decode(bits_);
             if (distanceSymbol < 0 || distanceSymbol >= static_cast<int>(kDistanceSymbols))
                 return DecodeStatus::Malformed;  // no code, or symbols 30 and 31
-            const std::uint32_t distance =
-                kDistanceBase[distanceSymbol] + bits_.Get(kDistanceExtra[distanceSymbol]);
+            const unsigned distanceExtra = kDistanceExtra[distanceSymbol];
+            const std::uint32_t distance = kDistanceBase[distanceSymbol] + bits_.Peek(distanceExtra);
+            bits_.Drop(distanceExtra);
             if (distance > out_.Total() || !out_.Copy(distance, length))
                 return DecodeStatus::Malformed;
         }

@@ -8,11 +8,13 @@
 namespace vg {
 
 OutputWindow::OutputWindow(ByteSink& sink, std::uint64_t limit)
-    : sink_(sink), limit_(limit), window_(kSize, 0), crc_(kCrc32Initial)
+    : sink_(sink), limit_(limit), window_(kSize, 0), data_(window_.data()), crc_(kCrc32Initial)
 {
 }
 
-bool OutputWindow::Copy(std::uint32_t distance, std::uint32_t length)
+// A copy whose source or end wraps around the window (or reaches before the
+// first byte, for the legacy methods).
+bool OutputWindow::CopyAcross(std::uint32_t distance, std::uint32_t length)
 {
     if (length > Remaining())
         return false;
