@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QGuiApplication>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -588,8 +590,20 @@ void TGraphPropsForm::ApplyZoom()
 {
     // The enlarged grid shows about three times as many rows.
     const bool zoomed = ProgramOptions().Common.ZoomTableWindow;
-    const int rowHeight = c_->NumTableGrid->verticalHeader()->defaultSectionSize();
-    c_->NumTableGrid->setMinimumHeight(rowHeight * (zoomed ? 20 : 7));
+    const int rowHeight = std::max(1, c_->NumTableGrid->verticalHeader()->defaultSectionSize());
+    constexpr int kNormalRows = 7;
+    constexpr int kZoomedRows = 20;
+    c_->NumTableGrid->setMinimumHeight(rowHeight * kNormalRows);
+    int rows = kNormalRows;
+    if (zoomed) {
+        // As many more rows as the screen has room for: OK and Cancel must
+        // stay on the screen (the title bar takes about two rows).
+        const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+        const int room = screen ? screen->availableGeometry().height() : 768;
+        const int rest = sizeHint().height() - rowHeight * kNormalRows;
+        rows = std::clamp((room - rest) / rowHeight - 2, kNormalRows, kZoomedRows);
+    }
+    c_->NumTableGrid->setMinimumHeight(rowHeight * rows);
     c_->ZoomButton->setChecked(zoomed);
     if (isVisible()) adjustSize();
 }
