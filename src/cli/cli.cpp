@@ -61,6 +61,11 @@ const std::vector<CliCommand>& CliCommands()
          "      trig; pixels of a window of --size (default 800x600)",
          RunViewCommand},
         {"trace", "trace FILE.vgr --graph N --point K [--size WxH]", RunTraceCommand},
+        {"options",
+         "options FILE.vgr [--set NAME=VALUE]... [-o OUT.vgr]\n"
+         "  NAME: a field of the document's options by its name in the records (MinX, LogX, HorColor,\n"
+         "        AxisXName, AxisXNameFont.Size, TopTitle, Boxed...); without --set every field is printed",
+         RunOptionsCommand},
         {"analyse",
          "analyse FORMULA [--min A] [--max B] [--steps N] [--digits D] [--zeros] [--extrema] [--derivative]",
          RunAnalyseCommand},

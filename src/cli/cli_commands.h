@@ -55,6 +55,9 @@ int RunRegressCommand(const std::vector<std::string>& args, std::ostream& out, s
 int RunViewCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunTraceCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
+// The options dialogs' fields of a document, read or changed by name.
+int RunOptionsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
 // Calculus tools: function analysis, intersections, value table.
 int RunAnalyseCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunIntersectCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
