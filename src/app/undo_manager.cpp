@@ -46,7 +46,8 @@ const char* UndoCaptionText(TUndoKind kind)
 {
     switch (kind) {
     case TUndoKind::OptionsChanged:
-    case TUndoKind::ViewSettingsChanged: return "&Undo Change options";
+    case TUndoKind::ViewSettingsChanged:
+    case TUndoKind::OptionsAndViewChanged: return "&Undo Change options";
     case TUndoKind::GraphDeleted: return "&Undo Delete graph";
     case TUndoKind::GraphChanged: return "&Undo Change graph properties";
     case TUndoKind::GraphAdded: return "&Undo Add graph";
@@ -59,7 +60,8 @@ const char* RedoCaptionText(TUndoKind kind)
 {
     switch (kind) {
     case TUndoKind::OptionsChanged:
-    case TUndoKind::ViewSettingsChanged: return "&Redo Change options";
+    case TUndoKind::ViewSettingsChanged:
+    case TUndoKind::OptionsAndViewChanged: return "&Redo Change options";
     case TUndoKind::GraphDeleted: return "&Redo Delete graph";
     case TUndoKind::GraphChanged: return "&Redo Change graph properties";
     case TUndoKind::GraphAdded: return "&Redo Add graph";
@@ -124,6 +126,11 @@ void TUndoManager::PushUndo(TUndoEntry entry)
 bool TUndoManager::Record(TUndoEntry entry)
 {
     if (muted_) return false;
+    if (stepOpen_ && stepRecorded_ && MergeIntoStep(entry)) {
+        RefreshCaptions();
+        return true;
+    }
+    if (stepOpen_) stepRecorded_ = true;
     PushUndo(std::move(entry));
     if (!inUndoRedo_) redoList_.clear();
     RefreshCaptions();
@@ -138,6 +145,37 @@ bool TUndoManager::RecordDocumentOptions(const DocumentOptions& old)
 bool TUndoManager::RecordViewSettings(const ViewSettings& old)
 {
     return Record(MakeEntry(TUndoKind::ViewSettingsChanged, SnapshotOf(old)));
+}
+
+void TUndoManager::BeginStep()
+{
+    stepOpen_ = true;
+    stepRecorded_ = false;
+}
+
+void TUndoManager::EndStep()
+{
+    stepOpen_ = false;
+    stepRecorded_ = false;
+}
+
+// The second record of a step joins the first: the options' snapshot, then
+// the view's. Anything else stays a step of its own.
+bool TUndoManager::MergeIntoStep(const TUndoEntry& entry)
+{
+    if (undoList_.empty()) return false;
+    TUndoEntry& first = undoList_.back();
+    const bool optionsThenView =
+        first.Kind == TUndoKind::OptionsChanged && entry.Kind == TUndoKind::ViewSettingsChanged;
+    const bool viewThenOptions =
+        first.Kind == TUndoKind::ViewSettingsChanged && entry.Kind == TUndoKind::OptionsChanged;
+    if (!optionsThenView && !viewThenOptions) return false;
+    std::vector<uint8_t> both = optionsThenView ? first.Snapshot : entry.Snapshot;
+    const std::vector<uint8_t>& view = optionsThenView ? entry.Snapshot : first.Snapshot;
+    both.insert(both.end(), view.begin(), view.end());
+    first.Kind = TUndoKind::OptionsAndViewChanged;
+    first.Snapshot = std::move(both);
+    return true;
 }
 
 bool TUndoManager::RecordGraphChange(int index, const GraphRecord& old)
@@ -237,6 +275,7 @@ bool TUndoManager::Replay(const TUndoEntry& entry, Mode mode)
     switch (entry.Kind) {
     case TUndoKind::OptionsChanged: return ReplayOptions(entry, mode);
     case TUndoKind::ViewSettingsChanged: return ReplayView(entry, mode);
+    case TUndoKind::OptionsAndViewChanged: return ReplayOptionsAndView(entry, mode);
     case TUndoKind::GraphDeleted: return mode == Mode::Undoing ? RestoreDeletedGraph(entry) : DeleteGraphAgain(entry);
     case TUndoKind::GraphChanged: return ReplayGraphChange(entry, mode);
     case TUndoKind::GraphAdded: return mode == Mode::Undoing ? RemoveAddedGraph() : AddGraphAgain(entry);
@@ -280,6 +319,30 @@ bool TUndoManager::ReplayView(const TUndoEntry& entry, Mode mode)
         outcome = ApplyViewSettings(Document, snapshot);
     }
     if (outcome.UndoRecorded && !undoList_.empty()) undoList_.pop_back();
+    return true;
+}
+
+// Both records, the view first as Axis Options applies them; each apply's
+// own entry is taken off again.
+bool TUndoManager::ReplayOptionsAndView(const TUndoEntry& entry, Mode mode)
+{
+    if (entry.Snapshot.size() != sizeof(DocumentOptions) + sizeof(ViewSettings)) return false;
+    DocumentOptions options;
+    ViewSettings view;
+    std::memcpy(&options, entry.Snapshot.data(), sizeof options);
+    std::memcpy(&view, entry.Snapshot.data() + sizeof options, sizeof view);
+    std::vector<uint8_t> current = SnapshotOf(Document.Options);
+    const std::vector<uint8_t> currentView = SnapshotOf(Document.View);
+    current.insert(current.end(), currentView.begin(), currentView.end());
+    TUndoEntry reverse = MakeEntry(TUndoKind::OptionsAndViewChanged, std::move(current));
+    if (mode == Mode::Undoing) redoList_.push_back(std::move(reverse));
+    else Record(std::move(reverse));
+    GlobalViewSettings() = view;
+    GlobalDocumentOptions() = options;
+    FlagScope inUndoRedo(inUndoRedo_, true);
+    FlagScope extraDepth(extraDepth_, mode == Mode::Redoing);
+    if (ApplyViewSettings(Document, view).UndoRecorded && !undoList_.empty()) undoList_.pop_back();
+    if (ApplyDocumentOptions(Document, options).UndoRecorded && !undoList_.empty()) undoList_.pop_back();
     return true;
 }
 

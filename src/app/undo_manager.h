@@ -24,13 +24,16 @@ enum class TUndoKind : uint8_t {
     GraphAdded = 3,
     GraphsOrderChanged = 4,
     ViewSettingsChanged = 5,
+    // Both option records changed by one command (Axis Options).
+    OptionsAndViewChanged = 6,
 };
 
 // One recorded change.
 struct TUndoEntry {
     TUndoKind Kind = TUndoKind::OptionsChanged;
     // The bytes of the record by kind: DocumentOptions (0), the graph's
-    // GraphRecord (1, 2; 3 once redoable), ViewSettings (5); empty otherwise.
+    // GraphRecord (1, 2; 3 once redoable), ViewSettings (5), DocumentOptions
+    // followed by ViewSettings (6); empty otherwise.
     std::vector<uint8_t> Snapshot;
     uint8_t Source = 0;      // kind 4: the position the graph was taken from
     uint8_t Target = 0;      // kind 4: the position it was dropped on
@@ -84,6 +87,11 @@ public:
     bool RecordGraphAdded() override;
     bool RecordGraphMoved(int source, int target) override;
 
+    // One command that changes both option records: what it records between
+    // BeginStep and EndStep makes a single step.
+    void BeginStep();
+    void EndStep();
+
     // Undoes the newest undo entry / redoes the newest redo entry. False when
     // the list is empty or the entry did not fit the document (it is then
     // dropped and both lists are cleared).
@@ -115,6 +123,8 @@ private:
 
     bool ReplayOptions(const TUndoEntry& entry, Mode mode);
     bool ReplayView(const TUndoEntry& entry, Mode mode);
+    bool ReplayOptionsAndView(const TUndoEntry& entry, Mode mode);
+    bool MergeIntoStep(const TUndoEntry& entry);
     bool RestoreDeletedGraph(const TUndoEntry& entry);
     bool DeleteGraphAgain(const TUndoEntry& entry);
     bool ReplayGraphChange(const TUndoEntry& entry, Mode mode);
@@ -136,6 +146,9 @@ private:
     // Set while a replay changes a graph through the document, whose own
     // recording must not add a second entry.
     bool muted_ = false;
+    // Inside BeginStep/EndStep; whether the step has recorded its entry yet.
+    bool stepOpen_ = false;
+    bool stepRecorded_ = false;
 };
 
 }  // namespace vg

@@ -2,6 +2,7 @@
 
 #include "app/ui/graph_commands.h"
 #include "app/ui/main_form.h"
+#include "app/ui/options_commands.h"
 #include "app/ui/print_commands.h"
 #include "app/ui/view_commands.h"
 #include "tables/ui/table_commands.h"
@@ -21,6 +22,7 @@ void InstallCommandModules(TMainForm& form)
     InstallScanToolCommands(form);
     InstallCalculusCommands(form);
     InstallRegressionCommands(form);
+    InstallOptionsCommands(form);
 }
 
 }  // namespace vg
