@@ -11,7 +11,7 @@ endif()
 
 set(vg_data ${PROJECT_SOURCE_DIR}/data)
 set(vg_share ${CMAKE_INSTALL_DATADIR})
-install(DIRECTORY ${vg_data}/help/ DESTINATION ${vg_share}/vgraph/help)
+# The help pages and the manual pages: help.cmake.
 install(DIRECTORY ${vg_data}/examples/ DESTINATION ${vg_share}/vgraph/examples
         FILES_MATCHING PATTERN "*.vgr" PATTERN "*.txt")
 

@@ -7,11 +7,18 @@ if(TARGET VGraph AND TARGET setup AND VG_ZIP)
     ${PROJECT_SOURCE_DIR}/data/help/* ${PROJECT_SOURCE_DIR}/data/lang/*
     ${PROJECT_SOURCE_DIR}/data/examples/* ${PROJECT_SOURCE_DIR}/data/desktop/*
     ${PROJECT_SOURCE_DIR}/data/icons/vgraph*.svg ${PROJECT_SOURCE_DIR}/data/icons/hicolor/*)
+  # The help's pictures and the manual pages are made by the build.
+  set(vg_archive_help)
+  foreach(help_target help-pictures-all man-pages)
+    if(TARGET ${help_target})
+      list(APPEND vg_archive_help ${help_target})
+    endif()
+  endforeach()
   add_custom_command(OUTPUT ${vg_archive}
     COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DSTAGE=${CMAKE_BINARY_DIR}/setup-stage
             -DARCHIVE=${vg_archive} -DZIP=${VG_ZIP} -DSETUP=$<TARGET_FILE:setup> -DSTRIP=${CMAKE_STRIP}
             -P ${CMAKE_CURRENT_SOURCE_DIR}/make_setup_archive.cmake
-    DEPENDS VGraph vgraph-cli setup ${vg_archive_data} ${PROJECT_SOURCE_DIR}/data/LICENSE.txt
+    DEPENDS VGraph vgraph-cli setup ${vg_archive_data} ${vg_archive_help} ${PROJECT_SOURCE_DIR}/data/LICENSE.txt
             ${CMAKE_CURRENT_SOURCE_DIR}/make_setup_archive.cmake ${CMAKE_CURRENT_SOURCE_DIR}/install.cmake
     COMMENT "Packing Setup.dat"
     VERBATIM)

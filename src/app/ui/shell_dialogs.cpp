@@ -38,6 +38,9 @@ QString ProgramDataDir()
     const QString bin = QCoreApplication::applicationDirPath();
     const QString installed = QDir::cleanPath(bin + "/../share/vgraph");
     if (QFileInfo(installed + "/help").isDir()) return installed;
+    // The build tree keeps the help with its generated pictures beside bin.
+    const QString buildTree = QDir::cleanPath(bin + "/../data");
+    if (QFileInfo(buildTree + "/help/index.html").isFile()) return buildTree;
 #ifdef VG_SOURCE_DATA_DIR
     return QStringLiteral(VG_SOURCE_DATA_DIR);
 #else

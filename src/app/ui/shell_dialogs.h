@@ -24,8 +24,9 @@ SaveAnswer AskSaveChanges(QWidget* parent, const QString& caption);
 QString DocumentFileFilter();
 
 // The folder of the program's read-only data (help, examples, icons):
-// <prefix>/share/vgraph for an installed program, data/ of the source tree
-// when run from the build tree.
+// <prefix>/share/vgraph for an installed program, the build tree's data/
+// (the help pages with their generated pictures) when run from there, else
+// data/ of the source tree.
 QString ProgramDataDir();
 
 }  // namespace vg
