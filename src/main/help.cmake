@@ -28,6 +28,7 @@ file(MAKE_DIRECTORY ${vg_help_pictures})
 # The names of the pictures a recipe file promises: lines "[NAME WxH]" of
 # the plots, first words of the screenshot lines.
 function(vg_help_picture_names file pattern out)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${file})
   file(STRINGS ${file} lines REGEX "${pattern}")
   set(names)
   foreach(line IN LISTS lines)

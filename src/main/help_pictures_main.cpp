@@ -7,17 +7,21 @@
 //             menu:OBJECT          a menu of the main window, popped up
 //             toolbar:OBJECT       a toolbar
 //             popup:document       the document window's popup menu
+//             help:PAGE            the help window on a page of the help
 //             command:OBJECT       the window that the menu item or toolbar
 //                                  button OBJECT opens (modal or not)
 //   OPTION    size=WxH             size of the main window (window only)
 //             graph=N              selects graph N (1 = first) before the command
-//             accept=N             presses OK in the first N windows the
-//                                  command shows and takes the next one
+//             then                 the options before it are for the first
+//                                  window the command shows, which then gets
+//                                  OK; the picture is of the next window
 //             tab=N                shows page N (0 = first) of the window's tabs
 //             text=OBJECT=VALUE    types VALUE into a line edit or combo box
 //             check=OBJECT         ticks a check box or radio button
 //             select=OBJECT=N      chooses item N of a combo box
 //             click=OBJECT         presses a button before the picture
+//             wait=OBJECT          takes the picture once OBJECT is shown
+//             search=WORDS         types WORDS into the help window's search box
 // A picture that cannot be taken becomes a grey placeholder and is listed in
 // PICTURE_DIR/missing.txt, which the help tests read.
 
@@ -50,6 +54,7 @@
 
 #include "app/main_commands.h"
 #include "app/ui/graph_lists.h"
+#include "app/ui/help_form.h"
 #include "app/ui/main_form.h"
 #include "app/ui/mdi_child.h"
 #include "app/ui/message_dialog.h"
@@ -262,8 +267,23 @@ private:
             return true;
         }
         if (kind == "command") return ShootCommand(recipe, object, picture, problem);
+        if (kind == "help") return ShootHelp(recipe, object, picture);
         problem = "unknown target " + recipe.target;
         return false;
+    }
+
+    // The help window on a page, after a search when the recipe has one.
+    bool ShootHelp(const Recipe& recipe, const QString& page, QPixmap& picture)
+    {
+        vg::THelpForm* help = vg::THelpForm::ShowContext(form_.get(), 0);
+        help->resize(760, 520);
+        const QString query = Option(recipe, "search");
+        if (!query.isEmpty()) help->Search(query);
+        if (!page.isEmpty()) help->ShowTopic(page);
+        Settle(200);
+        picture = Framed(help->grab(), help->windowTitle());
+        help->close();
+        return true;
     }
 
     bool ShootMainWindow(const Recipe& recipe, QPixmap& picture)
@@ -309,6 +329,24 @@ private:
         return windows;
     }
 
+    // The options of a command split at "then": one list for each window
+    // the command shows; every list but the last ends by pressing OK.
+    static std::vector<QStringList> Stages(const Recipe& recipe)
+    {
+        std::vector<QStringList> stages(1);
+        for (const QString& option : recipe.options) {
+            if (option == "then") stages.emplace_back();
+            else stages.back() << option;
+        }
+        return stages;
+    }
+
+    static void PressOK(QWidget* window)
+    {
+        if (auto* ok = window->findChild<QAbstractButton*>("OKButton")) ok->click();
+        else if (auto* dialog = qobject_cast<QDialog*>(window)) dialog->accept();
+    }
+
     bool ShootCommand(const Recipe& recipe, const QString& object, QPixmap& picture, QString& problem)
     {
         QAction* action = CommandAction(object);
@@ -325,32 +363,46 @@ private:
             vg::SetGraphsListItemIndex(*form_, graph.toInt() - 1);
             Settle();
         }
-        int accepts = Option(recipe, "accept").toInt();
+        const std::vector<QStringList> stages = Stages(recipe);
+        std::size_t stage = 0;
         bool taken = false;
         const QList<QWidget*> before = VisibleWindows();
-        // The modal windows come up inside trigger(): a timer answers them.
+        // The modal windows come up inside trigger(), one inside another:
+        // a timer answers each of them once.
         QTimer watch;
-        QPointer<QWidget> last;
+        QList<QPointer<QWidget>> answered;
         watch.setInterval(20);
         QObject::connect(&watch, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == last) return;
-            last = modal;
+            if (!modal || answered.contains(modal)) return;
+            answered << modal;
             Settle(80);
             auto* dialog = qobject_cast<QDialog*>(modal);
-            if (!taken && accepts > 0) {
-                --accepts;
-                if (dialog) dialog->accept();
-                return;
+            if (!taken && problem.isEmpty() && stage + 1 < stages.size()) {
+                Recipe step = recipe;
+                step.options = stages[stage++];
+                if (PrepareWindow(modal, step, problem)) PressOK(modal);
+                else if (dialog) dialog->reject();
+            } else {
+                // A window that computes when it comes up is taken when it is done.
+                const QString wait = Option(Recipe{{}, {}, {}, stages.back(), 0}, "wait");
+                QWidget* done = wait.isEmpty() ? nullptr : modal->findChild<QWidget*>(wait);
+                if (!taken && problem.isEmpty() && done && !done->isVisible()) {
+                    answered.removeAll(modal);
+                    return;
+                }
+                if (!taken && problem.isEmpty()) {
+                    Recipe step = recipe;
+                    step.options = stages.back();
+                    taken = PrepareWindow(modal, step, problem);
+                    Settle(150);
+                    if (taken) picture = Framed(modal->grab(), modal->windowTitle());
+                }
+                if (dialog) dialog->reject();
+                else modal->close();
             }
-            if (!taken) {
-                taken = PrepareWindow(modal, recipe, problem);
-                Settle(120);
-                if (taken) picture = Framed(modal->grab(), modal->windowTitle());
-            }
-            last = nullptr;
-            if (dialog) dialog->reject();
-            else modal->close();
+            // A window that comes back later (a dialog loop) is answered again.
+            answered.removeAll(modal);
         });
         watch.start();
         action->trigger();
@@ -361,8 +413,10 @@ private:
         // A window that stays open by itself (the calculator, the graph list).
         for (QWidget* window : VisibleWindows()) {
             if (before.contains(window) || window == form_.get()) continue;
-            if (!PrepareWindow(window, recipe, problem)) return false;
-            Settle(120);
+            Recipe step = recipe;
+            step.options = stages.back();
+            if (!PrepareWindow(window, step, problem)) return false;
+            Settle(150);
             picture = Framed(window->grab(), window->windowTitle());
             window->hide();
             return true;

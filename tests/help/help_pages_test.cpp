@@ -120,7 +120,7 @@ std::set<int> UsedHelpContexts()
     }
     const std::regex patterns[] = {
         // kHelpContext = 207, HelpTopic = 213, ...
-        std::regex(R"(\b[A-Za-z_]*[Hh]elp[A-Za-z_]*\s*=\s*([0-9]+)\b)"),
+        std::regex(R"(\b[A-Za-z_]*[Hh]elp(?:Context|Topic)[A-Za-z_]*\s*=\s*([0-9]+)\b)"),
         // ShowContext(this, 205), showHelp(215)
         std::regex(R"(\b(?:ShowContext|ShowHelp|showHelp)\s*\((?:[^(),]*,\s*)?([0-9]+)\s*\))"),
         // ShowErrorMessage(this, text, 211)
