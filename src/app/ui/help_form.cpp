@@ -20,6 +20,7 @@
 #include "app/help_search.h"
 #include "app/help_topics.h"
 #include "app/ui/shell_dialogs.h"
+#include "app/ui/translate_component.h"
 
 namespace vg {
 
@@ -77,8 +78,11 @@ THelpForm::THelpForm(QWidget* parent)
 
     backButton_->setObjectName("HelpBackButton");
     forwardButton_->setObjectName("HelpForwardButton");
+    // The tooltips name keys; the captions are translated already.
     backButton_->setToolTip(QKeySequence(QKeySequence::Back).toString(QKeySequence::NativeText));
     forwardButton_->setToolTip(QKeySequence(QKeySequence::Forward).toString(QKeySequence::NativeText));
+    backButton_->setProperty(kTagProperty, kTagKeepOwnTexts);
+    forwardButton_->setProperty(kTagProperty, kTagKeepOwnTexts);
     backButton_->setEnabled(false);
     forwardButton_->setEnabled(false);
     connect(backButton_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
