@@ -1,5 +1,8 @@
 #include "app/axis_options_model.h"
 
+#include <cstddef>
+#include <cstring>
+
 #include "app/view_steps.h"
 
 namespace vg {
@@ -46,11 +49,11 @@ struct AxisFields {
     Field<ShortString<255>> Name;
     Field<uint8_t> NameAxisColor;
     Field<FontSpec> NameFont;
-    Field<int32_t> Width;
+    std::size_t Width;  // int32 fields by offset: a member pointer would lose their packing
     Field<uint8_t> Marks, MarksAxisColor;
     Field<Ext80> MarksStep;
     Field<uint8_t> MarksColor;
-    Field<int32_t> MarksLength;
+    std::size_t MarksLength;
     Field<uint8_t> Labels, LabelsAxisColor, LabelsSide;
     Field<Ext80> LabelsStep;
     Field<ShortString<255>> LabelsSuffix;
@@ -58,16 +61,28 @@ struct AxisFields {
 };
 
 using D = DocumentOptions;
+
+int32_t Int32At(const DocumentOptions& d, std::size_t offset)
+{
+    int32_t value = 0;
+    std::memcpy(&value, reinterpret_cast<const unsigned char*>(&d) + offset, sizeof value);
+    return value;
+}
+
+void SetInt32At(DocumentOptions& d, std::size_t offset, int32_t value)
+{
+    std::memcpy(reinterpret_cast<unsigned char*>(&d) + offset, &value, sizeof value);
+}
 constexpr AxisFields kXAxis{&D::AxisX,         &D::XLeftToRight,  &D::AxisXNameShow,      &D::AxisXStyle,
                             &D::AxisXPointer,  &D::AxisXColor,    &D::AxisXName,          &D::AxisXNameAxisColor,
-                            &D::AxisXNameFont, &D::AxisXWidth,    &D::MarksX,             &D::MarksXAxisColor,
-                            &D::MarksXStep,    &D::MarksXColor,   &D::MarksXLength,       &D::LabelsX,
+                            &D::AxisXNameFont, offsetof(D, AxisXWidth),    &D::MarksX,             &D::MarksXAxisColor,
+                            &D::MarksXStep,    &D::MarksXColor,   offsetof(D, MarksXLength),       &D::LabelsX,
                             &D::LabelsXAxisColor, &D::LabelsXAbove, &D::LabelsXStep,      &D::LabelsXSuffix,
                             &D::LabelsXFont};
 constexpr AxisFields kYAxis{&D::AxisY,         &D::YBottomToTop,  &D::AxisYNameShow,      &D::AxisYStyle,
                             &D::AxisYPointer,  &D::AxisYColor,    &D::AxisYName,          &D::AxisYNameAxisColor,
-                            &D::AxisYNameFont, &D::AxisYWidth,    &D::MarksY,             &D::MarksYAxisColor,
-                            &D::MarksYStep,    &D::MarksYColor,   &D::MarksYLength,       &D::LabelsY,
+                            &D::AxisYNameFont, offsetof(D, AxisYWidth),    &D::MarksY,             &D::MarksYAxisColor,
+                            &D::MarksYStep,    &D::MarksYColor,   offsetof(D, MarksYLength),       &D::LabelsY,
                             &D::LabelsYAxisColor, &D::LabelsYLeft, &D::LabelsYStep,       &D::LabelsYSuffix,
                             &D::LabelsYFont};
 
@@ -79,14 +94,14 @@ AxisValues AxisFromRecord(const DocumentOptions& d, const AxisFields& f)
     a.StyleIndex = d.*f.Style;
     a.PointerIndex = d.*f.Pointer;
     a.ColorIndex = d.*f.Color;
-    a.WidthIndex = d.*f.Width - 1;
+    a.WidthIndex = Int32At(d, f.Width) - 1;
     a.NameShow = d.*f.NameShow != 0;
     a.Name = (d.*f.Name).Str();
     a.NameAxisColor = d.*f.NameAxisColor != 0;
     a.NameFont = d.*f.NameFont;
     a.Marks = d.*f.Marks != 0;
     a.MarksStep = NumberFieldText(d.*f.MarksStep);
-    a.MarksLength = std::to_string(d.*f.MarksLength);
+    a.MarksLength = std::to_string(Int32At(d, f.MarksLength));
     a.MarksAxisColor = d.*f.MarksAxisColor != 0;
     a.MarksColorIndex = d.*f.MarksColor;
     a.Labels = d.*f.Labels != 0;
@@ -110,14 +125,14 @@ void StoreAxis(const AxisValues& a, const CheckedAxis& c, const AxisFields& f, D
     StoreIndex(a.StyleIndex, 4, d.*f.Style);
     StoreIndex(a.PointerIndex, 2, d.*f.Pointer);
     StoreIndex(a.ColorIndex, 16, d.*f.Color);
-    if (a.WidthIndex >= 0 && a.WidthIndex < 5) d.*f.Width = a.WidthIndex + 1;
+    if (a.WidthIndex >= 0 && a.WidthIndex < 5) SetInt32At(d, f.Width, a.WidthIndex + 1);
     d.*f.NameShow = a.NameShow ? 1 : 0;
     StoreText(a.Name, kAxisNameLength, d.*f.Name);
     d.*f.NameAxisColor = a.NameAxisColor ? 1 : 0;
     d.*f.NameFont = a.NameFont;
     d.*f.Marks = a.Marks ? 1 : 0;
     d.*f.MarksStep = c.MarksStep;
-    d.*f.MarksLength = c.MarksLength;
+    SetInt32At(d, f.MarksLength, c.MarksLength);
     d.*f.MarksAxisColor = a.MarksAxisColor ? 1 : 0;
     StoreIndex(a.MarksColorIndex, 16, d.*f.MarksColor);
     d.*f.Labels = a.Labels ? 1 : 0;

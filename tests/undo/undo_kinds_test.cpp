@@ -45,6 +45,19 @@ TEST(UndoKinds, undoAndRedo_restoreExactRecordsAndOrder_forEveryKind)
              ApplyViewSettings(d, v);
          },
          TUndoKind::ViewSettingsChanged},
+        {"options and view in one step",
+         [](TGraphicsManager& d) {
+             auto& undo = dynamic_cast<TUndoManager&>(d.UndoHook());
+             ViewSettings v = d.View;
+             v.Boxed = 1;
+             DocumentOptions o = d.Options;
+             o.AxisXName.Assign("t");
+             undo.BeginStep();
+             ApplyViewSettings(d, v);
+             ApplyDocumentOptions(d, o);
+             undo.EndStep();
+         },
+         TUndoKind::OptionsAndViewChanged},
         {"delete", [](TGraphicsManager& d) { DeleteGraphFromDocument(d, 1); }, TUndoKind::GraphDeleted},
         {"change",
          [](TGraphicsManager& d) {
@@ -236,6 +249,57 @@ TEST(GraphOperations, thirtyFirstGraph_isRefused)
     for (int i = 0; i < kMaxGraphs; ++i) ASSERT_EQ(AddGraphToDocument(*h.document, FunctionRecord("X")), i);
     EXPECT_EQ(AddGraphToDocument(*h.document, FunctionRecord("X")), -1);
     EXPECT_EQ(h.document->GraphCount(), kMaxGraphs);
+}
+
+TEST(UndoKinds, oneStep_joinsOnlyTheTwoOptionRecords)
+{
+    DocumentWithHistory h(FourGraphs());
+    TGraphicsManager& doc = *h.document;
+    DocumentOptions o = doc.Options;
+    ViewSettings v = doc.View;
+
+    // Only the options changed: an ordinary options step.
+    h.undo->BeginStep();
+    o.Steps = 50;
+    ApplyViewSettings(doc, v);
+    ApplyDocumentOptions(doc, o);
+    h.undo->EndStep();
+    ASSERT_EQ(h.undo->UndoList().size(), 1u);
+    EXPECT_EQ(h.undo->UndoList().back().Kind, TUndoKind::OptionsChanged);
+
+    // Both changed: one step; a graph change inside the step stays apart.
+    h.undo->BeginStep();
+    v.EqualScale = 1;
+    o.Steps = 60;
+    ApplyViewSettings(doc, v);
+    ApplyDocumentOptions(doc, o);
+    GraphRecord r = doc.Graph(0).Record;
+    r.Color = 3;
+    doc.ChangeGraphRecord(0, r);
+    h.undo->EndStep();
+    ASSERT_EQ(h.undo->UndoList().size(), 3u);
+    EXPECT_EQ(h.undo->UndoList()[1].Kind, TUndoKind::OptionsAndViewChanged);
+    EXPECT_EQ(h.undo->UndoList()[2].Kind, TUndoKind::GraphChanged);
+    EXPECT_EQ(h.lists->undoCaption, "&Undo Change graph properties");
+
+    // After the step, each record is a step of its own again.
+    v.EqualScale = 0;
+    o.Steps = 70;
+    ApplyViewSettings(doc, v);
+    ApplyDocumentOptions(doc, o);
+    EXPECT_EQ(h.undo->UndoList().size(), 5u);
+
+    ASSERT_TRUE(h.undo->Undo());
+    ASSERT_TRUE(h.undo->Undo());
+    ASSERT_TRUE(h.undo->Undo());  // the graph's colour
+    EXPECT_EQ(h.lists->undoCaption, "&Undo Change options");
+    ASSERT_TRUE(h.undo->Undo());  // both records of the step at once
+    EXPECT_EQ(doc.Options.Steps, 50);
+    EXPECT_EQ(doc.View.EqualScale, 0);
+    ASSERT_TRUE(h.undo->Redo());
+    EXPECT_EQ(doc.Options.Steps, 60);
+    EXPECT_EQ(doc.View.EqualScale, 1);
+    EXPECT_EQ(h.undo->UndoList().size(), 2u);
 }
 
 }  // namespace

@@ -1,0 +1,1 @@
+target_link_libraries(options_fields_fuzz PRIVATE vg_app)
