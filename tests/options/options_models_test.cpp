@@ -109,8 +109,8 @@ TEST(PlotOptionsModel, acceptsTheLimits_andStoresTheCheckedValues)
     EXPECT_EQ(record.MinX.Get(), 0.0L);
     EXPECT_EQ(record.MaxX.Get(), 1e100L);
     EXPECT_EQ(record.CoeffX.Get(), 1e50L);
-    EXPECT_EQ(record.Steps, 20000);
-    EXPECT_EQ(record.MaxGap, 1000000);
+    EXPECT_EQ(int(record.Steps), 20000);
+    EXPECT_EQ(int(record.MaxGap), 1000000);
     EXPECT_EQ(record.LogY, 1);
     EXPECT_EQ(record.LogBaseY.Get(), 1000.0L);
     EXPECT_EQ(record.PointsAlign, 0);
@@ -199,11 +199,11 @@ TEST(BackgroundOptionsModel, roundTripsEveryField_andTakesAnAngleOfTwo)
     EXPECT_EQ(record.HorStep.Get(), 0.5L);
     EXPECT_EQ(record.HorStyle, 2);
     EXPECT_EQ(record.HorColor, 4);
-    EXPECT_EQ(record.HorWidth, 3);
-    EXPECT_EQ(record.VertWidth, 5);
+    EXPECT_EQ(int(record.HorWidth), 3);
+    EXPECT_EQ(int(record.VertWidth), 5);
     EXPECT_EQ(record.AngularStep.Get(), 2.0L);
     EXPECT_EQ(record.RadialStep.Get(), 1e100L);
-    EXPECT_EQ(record.RadialWidth, 4);
+    EXPECT_EQ(int(record.RadialWidth), 4);
     EXPECT_EQ(record.BackColor, 7);
     const BackgroundOptionsValues back = BackgroundOptionsFromRecord(record);
     EXPECT_EQ(back.Vertical.StyleIndex, 3);
@@ -214,7 +214,7 @@ TEST(BackgroundOptionsModel, roundTripsEveryField_andTakesAnAngleOfTwo)
     v.Horizontal.WidthIndex = 5;
     ASSERT_FALSE(AcceptBackgroundOptions(v, record).has_value());
     EXPECT_EQ(record.BackColor, 7);
-    EXPECT_EQ(record.HorWidth, 3);
+    EXPECT_EQ(int(record.HorWidth), 3);
 }
 
 // ---------------------------------------------------------------------------
@@ -257,7 +257,7 @@ TEST(AxisOptionsModel, storesBothRecords_andCutsTextsToTheirFields)
     AxisOptionsValues v = AxisOptionsFromRecords(original, view);
     EXPECT_EQ(v.X.Name, "X");
     EXPECT_EQ(v.Y.MarksLength, "2");
-    EXPECT_EQ(v.Top.Font.Size, 12);
+    EXPECT_EQ(int(v.Top.Font.Size), 12);
     v.X.Forward = false;
     v.X.PointerIndex = 1;
     v.X.WidthIndex = 2;
@@ -277,15 +277,15 @@ TEST(AxisOptionsModel, storesBothRecords_andCutsTextsToTheirFields)
     ASSERT_FALSE(AcceptAxisOptions(v, record, settings).has_value());
     EXPECT_EQ(record.XLeftToRight, 0);
     EXPECT_EQ(record.AxisXPointer, 1);
-    EXPECT_EQ(record.AxisXWidth, 3);
+    EXPECT_EQ(int(record.AxisXWidth), 3);
     EXPECT_EQ(record.AxisXName.Length(), kAxisNameLength);
     EXPECT_EQ(record.AxisYName.Str(), std::string(150, 'a') + "\xC3\xA9\xC3\xA9");
     EXPECT_EQ(record.LabelsYSuffix.Str(), " cm");
     EXPECT_EQ(record.LabelsYLeft, 0);
-    EXPECT_EQ(record.MarksYLength, 10);
+    EXPECT_EQ(int(record.MarksYLength), 10);
     EXPECT_EQ(record.MarksYAxisColor, 0);
     EXPECT_EQ(record.MarksYColor, 4);
-    EXPECT_EQ(record.LabelsXFont.Size, 14);
+    EXPECT_EQ(int(record.LabelsXFont.Size), 14);
     EXPECT_EQ(settings.TopTitleShow, 1);
     EXPECT_EQ(settings.TopTitle.Length(), kTitleLength);
     EXPECT_EQ(settings.TopTitleFont.Name.Str(), "Liberation Serif");
@@ -314,14 +314,14 @@ TEST(FontChoices, roundTheSize_keepTheColour_andRefuseNamesTheRecordCannotHold)
 {
     FontSpec font = MakeFontSpec("MS Sans Serif", 8);
     font.Color = FontColorValue(0x12, 0x34, 0x56);
-    EXPECT_EQ(font.Color, 0x00563412u);
+    EXPECT_EQ(uint32_t(font.Color), 0x00563412u);
     ASSERT_FALSE(ApplyFontChoice({"DejaVu Sans", 10.6, true, false, true, false}, font).has_value());
     EXPECT_EQ(font.Name.Str(), "DejaVu Sans");
-    EXPECT_EQ(font.Size, 11);
+    EXPECT_EQ(int(font.Size), 11);
     EXPECT_EQ(font.Style, kFontBold | kFontUnderline);
-    EXPECT_EQ(font.Color, 0x00563412u);
+    EXPECT_EQ(uint32_t(font.Color), 0x00563412u);
     ASSERT_FALSE(ApplyFontChoice({"Tiny", 0.3, false, true, false, true}, font).has_value());
-    EXPECT_EQ(font.Size, 1);
+    EXPECT_EQ(int(font.Size), 1);
     EXPECT_EQ(font.Style, kFontItalic | kFontStrikeOut);
 
     const std::string longName(33, 'F');

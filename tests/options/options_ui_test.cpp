@@ -227,11 +227,11 @@ TEST_F(OptionsWindow, axisOptions_changesBothRecordsInOneStep_andRemembersItsPag
     const DocumentOptions& d = Document().Options;
     EXPECT_EQ(d.AxisXName.Str(), "Zeit");
     EXPECT_EQ(d.AxisXColor, 4);
-    EXPECT_EQ(d.MarksYLength, 7);
+    EXPECT_EQ(int(d.MarksYLength), 7);
     EXPECT_EQ(d.LabelsXFont.Name.Str(), "DejaVu Sans");
-    EXPECT_EQ(d.LabelsXFont.Size, 10);
+    EXPECT_EQ(int(d.LabelsXFont.Size), 10);
     EXPECT_EQ(d.LabelsXFont.Style, kFontBold);
-    EXPECT_EQ(d.LabelsXFont.Color, 0x000000FFu);
+    EXPECT_EQ(uint32_t(d.LabelsXFont.Color), 0x000000FFu);
     EXPECT_EQ(Document().View.TopTitle.Str(), "Titel");
     EXPECT_EQ(Document().View.TopTitleShow, 1);
     EXPECT_EQ(Document().View.Boxed, 1);
@@ -259,7 +259,7 @@ TEST_F(OptionsWindow, fontNamesTooLongForTheRecord_areRefusedWithAMessage)
         ASSERT_EQ(messages_.size(), 1u);
         EXPECT_NE(messages_[0].find("The name of the font is too long"), std::string::npos);
         EXPECT_EQ(font->Font().Name.Str(), before.Name.Str());
-        EXPECT_EQ(font->Font().Size, before.Size);
+        EXPECT_EQ(int(font->Font().Size), int(before.Size));
         Press(d, "CancelButton");
     });
     Run(CommandId::Axles);

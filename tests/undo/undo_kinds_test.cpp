@@ -294,10 +294,10 @@ TEST(UndoKinds, oneStep_joinsOnlyTheTwoOptionRecords)
     ASSERT_TRUE(h.undo->Undo());  // the graph's colour
     EXPECT_EQ(h.lists->undoCaption, "&Undo Change options");
     ASSERT_TRUE(h.undo->Undo());  // both records of the step at once
-    EXPECT_EQ(doc.Options.Steps, 50);
+    EXPECT_EQ(int(doc.Options.Steps), 50);
     EXPECT_EQ(doc.View.EqualScale, 0);
     ASSERT_TRUE(h.undo->Redo());
-    EXPECT_EQ(doc.Options.Steps, 60);
+    EXPECT_EQ(int(doc.Options.Steps), 60);
     EXPECT_EQ(doc.View.EqualScale, 1);
     EXPECT_EQ(h.undo->UndoList().size(), 2u);
 }
