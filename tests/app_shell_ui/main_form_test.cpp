@@ -687,5 +687,31 @@ TEST_F(MainFormTest, toolbarButtons_followTheirMenuItemsEnabling)
     EXPECT_FALSE(form.Button(CommandId::Regress)->isEnabled());
 }
 
+// While another program is active, the last document window stays the
+// program's current one: its commands stay enabled and the graph lists keep
+// showing its graphs.
+TEST_F(MainFormTest, activeDocument_staysCurrentWhileAnotherProgramIsActive)
+{
+    TMainForm& form = StartForm({WriteSample("two.vgr")});
+    form.show();
+    form.activateWindow();
+    Settle();
+    TMDIChild* child = form.ActiveChild();
+    ASSERT_NE(child, nullptr);
+    // What the window system's focus going to another program brings.
+    QApplication::setActiveWindow(nullptr);
+    QEvent away(QEvent::ApplicationDeactivate);
+    QApplication::sendEvent(qApp, &away);
+    Settle();
+    EXPECT_EQ(form.ActiveChild(), child);
+    EXPECT_TRUE(form.Item(CommandId::FileSave)->isEnabled());
+    EXPECT_TRUE(form.Button(CommandId::DeleteFunc)->isEnabled());
+    QEvent back(QEvent::ApplicationActivate);
+    QApplication::sendEvent(qApp, &back);
+    QApplication::setActiveWindow(&form);
+    Settle();
+    EXPECT_EQ(form.ActiveChild(), child);
+}
+
 }  // namespace
 }  // namespace vg

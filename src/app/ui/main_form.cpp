@@ -556,7 +556,7 @@ void TMainForm::PlaceNewChild(QMdiSubWindow* child)
 void TMainForm::AutoMaximize()
 {
     if (!ProgramOptions().Common.AutoMaximize) return;
-    if (QMdiSubWindow* active = mdiArea_->activeSubWindow(); active && !active->isMaximized())
+    if (QMdiSubWindow* active = mdiArea_->currentSubWindow(); active && !active->isMaximized())
         active->showMaximized();
 }
 
@@ -821,7 +821,10 @@ void TMainForm::RebuildWindowMenu()
 
 TMDIChild* TMainForm::ActiveChild() const
 {
-    return qobject_cast<TMDIChild*>(mdiArea_->activeSubWindow());
+    // The current window, not the active one: while another program has the
+    // focus no sub-window counts as active, yet the document is still the
+    // one the toolbars and the graph list show.
+    return qobject_cast<TMDIChild*>(mdiArea_->currentSubWindow());
 }
 
 QList<TMDIChild*> TMainForm::Children() const
