@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -313,6 +314,43 @@ TEST_F(GraphCommands, defaultGraphProperties_kindDefaultsAndStyle_reachTheOption
     Trigger(CommandId::AddGraph);
     ASSERT_EQ(Document().GraphCount(), 1);
     EXPECT_EQ(Document().Graph(0).Record.Color, 9);
+}
+
+// A line length typed outside 4..100 reaches the check and its message
+// instead of being silently replaced by the box's last value.
+TEST_F(GraphCommands, lineLengthTypedOutsideItsRange_isRefusedWithTheMessage)
+{
+    ModalScript script;
+    script.Dialog([](TGraphPropsForm& dialog) {
+        dialog.FuncStyleComboBox->setCurrentIndex(5);
+        SetText(dialog, "FormulaDifFieldEdit", "x*y");
+        dialog.PropsPageControl->setCurrentIndex(1);
+        auto* length = dialog.findChild<QSpinBox*>("LinesLengthEditDF");
+        ASSERT_NE(length, nullptr);
+        length->setFocus();
+        length->selectAll();
+        for (int key : {Qt::Key_3, Qt::Key_Return}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_3 ? "3" : "\r");
+            QApplication::sendEvent(length, &press);
+        }
+    });
+    script.Press(mbOK);
+    script.Dialog([](TGraphPropsForm& dialog) {
+        auto* length = dialog.findChild<QSpinBox*>("LinesLengthEditDF");
+        EXPECT_EQ(dialog.focusWidget(), length);
+        EXPECT_EQ(length->text(), "3");
+        // The arrows keep to the range.
+        length->stepUp();
+        EXPECT_EQ(length->value(), 4);
+        length->setValue(100);
+        length->stepUp();
+        EXPECT_EQ(length->value(), 100);
+        dialog.CancelButton->click();
+    });
+    Trigger(CommandId::AddGraph);
+    ASSERT_EQ(script.Messages().size(), 1);
+    EXPECT_EQ(script.Messages()[0], "This value must be an integer\nfrom 4 up to 100");
+    EXPECT_EQ(Document().GraphCount(), 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -373,6 +374,31 @@ TEST_F(OptionsWindow, languagesDialog_addsDeletesAndSelects)
     EXPECT_EQ(messages_[1], "Restart Vantor Graphs to apply language changes");
     EXPECT_EQ(MenuTexts(form_->findChild<QMenu*>("LanguageItem")),
               (QStringList{"English", "b", "c.d *", "-", "Setup..."}));
+}
+
+// A mark length typed outside 1..10 reaches the check and its message
+// instead of being silently replaced by the box's last value.
+TEST_F(OptionsWindow, markLengthTypedOutsideItsRange_isRefusedWithTheMessage)
+{
+    ModalSteps steps;
+    steps.Then([this](QWidget* d) {
+        auto* length = Child<QSpinBox>(d, "LengthXSpinEdit");
+        Child<QTabWidget>(d, "PageControl")->setCurrentIndex(1);
+        length->setFocus();
+        length->selectAll();
+        for (int key : {Qt::Key_1, Qt::Key_2, Qt::Key_Return}) {
+            const QString text = key == Qt::Key_Return ? QString("\r") : QString(QChar(key));
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+            QApplication::sendEvent(length, &press);
+        }
+        EXPECT_TRUE(d->isVisible()) << "a refusal keeps the dialog open";
+        ASSERT_EQ(messages_.size(), 1u);
+        EXPECT_EQ(messages_[0], "This value must be a natural\rnumber up to 10");
+        EXPECT_EQ(QApplication::focusWidget(), length);
+        Press(d, "CancelButton");
+    });
+    Run(CommandId::Axles);
+    EXPECT_EQ(int(Document().Options.MarksXLength), 2);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "app/ui/style_combo_boxes.h"
+#include "app/ui/typed_spin_box.h"
 
 namespace vg {
 
@@ -121,8 +122,7 @@ QWidget* TAxlesForm::BuildMarksGroup(QWidget* page, char axis, AxisControls& c)
     c.Marks = Named(new QCheckBox(x ? "Marks Along X-Axis" : "Marks Along Y-Axis", marks),
                     N("NumLines%1CheckBox", axis));
     c.MarksStep = Edit(marks, N("NumLines%1StepEdit", axis), 100);
-    c.MarksLength = Named(new QSpinBox(marks), N("Length%1SpinEdit", axis));
-    c.MarksLength->setRange(1, 10);
+    c.MarksLength = Named(new TTypedSpinBox(1, 10, marks), N("Length%1SpinEdit", axis));
     marksGrid->addWidget(c.Marks, 0, 0, 1, 4);
     marksGrid->addWidget(Label(marks, "Step", N("NumLines%1StepLabel", axis), c.MarksStep), 1, 0);
     marksGrid->addWidget(c.MarksStep, 1, 1);
@@ -208,7 +208,6 @@ void TAxlesForm::FillAxis(const AxisControls& c, const AxisValues& v)
     c.MarksStep->setText(FieldText(v.MarksStep));
     // The record's own length is shown, even one the check will refuse.
     const int length = ReadTypedInteger(v.MarksLength).value_or(2);
-    c.MarksLength->setRange(std::min(1, length), std::max(10, length));
     c.MarksLength->setValue(length);
     (v.MarksAxisColor ? c.MarksAxisColor : c.MarksCustomColor)->setChecked(true);
     c.MarksColor->setCurrentIndex(v.MarksColorIndex);

@@ -26,6 +26,7 @@
 #include "app/ui/help_form.h"
 #include "app/ui/table_points_grid.h"
 #include "app/ui/translate_component.h"
+#include "app/ui/typed_spin_box.h"
 
 namespace vg {
 
@@ -417,8 +418,7 @@ void TGraphPropsForm::BuildOtherPropertiesPage(QWidget* page)
         auto* build = Named(new QGroupBox(En("Plot Parameters"), p), "BuildGroupBoxDF");
         c.StepsNumXEditDF = NumberEdit(build, "StepsNumXEditDF");
         c.StepsNumYEditDF = NumberEdit(build, "StepsNumYEditDF");
-        c.LinesLengthEditDF = Named(new QSpinBox(build), "LinesLengthEditDF");
-        c.LinesLengthEditDF->setRange(kMinLineLength, kMaxLineLength);
+        c.LinesLengthEditDF = Named(new TTypedSpinBox(kMinLineLength, kMaxLineLength, build), "LinesLengthEditDF");
         c.LinesLengthEditDF->setValue(5);
         rows(build, {{lbl("Number of Hor. Serieses", build), c.StepsNumXEditDF},
                      {lbl("Number of Vert. Serieses", build), c.StepsNumYEditDF},
@@ -749,11 +749,10 @@ void TGraphPropsForm::WriteValues(const GraphPropsValues& v)
         set(c.MaxYEditDF, v.MaxY);
         set(c.StepsNumXEditDF, v.StepsX);
         set(c.StepsNumYEditDF, v.StepsY);
-        // The record's own length is shown, even one outside the spin box's
+        // The record's own length is shown, even one outside the field's
         // range (the check refuses it then).
         int32_t length = 5;
         ParseIntegerField(v.LineLength, length);
-        c.LinesLengthEditDF->setRange(std::min(kMinLineLength, length), std::max(kMaxLineLength, length));
         c.LinesLengthEditDF->setValue(length);
         break;
     }
