@@ -11,6 +11,7 @@
 #include "cli/cli_commands.h"
 #include "cli/cli_document_support.h"
 #include "cli/cli_graph_support.h"
+#include "engine/check_formula.h"
 
 namespace vg {
 namespace {
@@ -176,6 +177,9 @@ int RunEditCommand(const std::vector<std::string>& args, std::ostream& /*out*/, 
             PrintCliError(err, problem);
             return kExitSyntaxError;
         }
+        // The rule of every command that takes a formula.
+        const bool blank = IsBlankFormula(values.Formula) || (kind == GraphKind::Param && IsBlankFormula(values.Formula2));
+        if (kind != GraphKind::Table && blank) return CliEmptyFormula(err);
     }
     if (auto failure = model.Accept(values)) {
         err << "vgraph-cli: " << WithLineBreaks(GraphPropsFailureText(*failure)) << "\n";

@@ -127,6 +127,9 @@ TEST_F(CliGraphEdit, edit_refusedValues_printTheDialogsMessageAndWriteNothing)
         {{"--graph", "4", "--steps", "201"}, "vgraph-cli: This value must be an integer\nfrom 10 up to 200\n"},
         {{"--graph", "5", "--steps", "1"}, "vgraph-cli: This value must be an integer\nfrom 2 up to 100\n"},
         {{"--graph", "2", "--formula", "cos(t)"}, "vgraph-cli: a parametric graph needs \"X(t);Y(t)\"\n"},
+        {{"--graph", "1", "--formula", ""}, "vgraph-cli: Empty formula\n"},
+        {{"--graph", "4", "--formula", "  "}, "vgraph-cli: Empty formula\n"},
+        {{"--graph", "2", "--formula", "cos(t); "}, "vgraph-cli: Empty formula\n"},
     };
     const std::string before = Bytes(file_);
     for (const Case& c : cases) {
