@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include <vector>
 
 #include "app/ui/about_form.h"
 #include "app/ui/caption_fit.h"
@@ -45,6 +49,23 @@ TEST(CaptionFit, dialogsAreWideEnoughForTheirCaptions_inEnglishAndGerman)
     about.setWindowTitle("\u00dcber das Programm mit einem recht langen Titel");
     QApplication::processEvents();
     EXPECT_GE(about.width(), TitleTextWidth(about.windowTitle()) + kButtonsRoom);
+}
+
+TEST(CaptionFit, aWidenedDialogStillMakesRoomForItsLayout)
+{
+    InstallCaptionFitting(*qApp);
+    QDialog dialog;
+    auto* layout = new QHBoxLayout(&dialog);
+    std::vector<QPushButton*> buttons;
+    for (int i = 0; i < 5; ++i) {
+        buttons.push_back(new QPushButton("A caption a translation made long", &dialog));
+        layout->addWidget(buttons.back());
+    }
+    dialog.setWindowTitle("Short");
+    dialog.resize(200, 80);
+    dialog.show();
+    QApplication::processEvents();
+    for (QPushButton* button : buttons) EXPECT_GE(button->width(), button->sizeHint().width());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -14,10 +15,12 @@
 #include <fstream>
 #include <memory>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/translator.h"
+#include "app/ui/caption_fit.h"
 #include "document/graph_model.h"
 #include "tables/table_messages.h"
 #include "tables/ui/copy_table_form.h"
@@ -94,6 +97,47 @@ TEST(TableLanguage, everyWindowTextHasItsTranslationInEveryLanguageFile)
             EXPECT_TRUE(keys.count(Folded(text))) << entry.path().filename() << " lacks \"" << text << "\"";
     }
     EXPECT_GE(files, 2);
+}
+
+// As VGraph shows them (dialogs widened for their captions), in every
+// language: no text is cut off.
+TEST(TableLanguage, everyTextFitsInEveryLanguage)
+{
+    InstallCaptionFitting(*qApp);
+    TGraphicsManager document(DefaultViewSettings(), DefaultDocumentOptions());
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(VG_SOURCE_DIR) + "/data/lang")) {
+        if (entry.path().extension() != ".vgl") continue;
+        std::ifstream file(entry.path(), std::ios::binary);
+        std::stringstream bytes;
+        bytes << file.rdbuf();
+        TTranslator translator;
+        translator.LoadFromBytes(bytes.str());
+        SetTranslator(&translator);
+        std::vector<std::unique_ptr<QWidget>> windows;
+        windows.emplace_back(new TModifyTableForm(TableFormulaMode::Fill));
+        windows.emplace_back(new TModifyTableForm(TableFormulaMode::Modify));
+        windows.emplace_back(new TFindForm(true));
+        windows.emplace_back(new TReplaceForm(true, true, false));
+        windows.emplace_back(new TCopyTableForm(true, true));
+        windows.emplace_back(new TCopyTableForm(false, true));
+        windows.emplace_back(new TTableInfoForm(TTableGrid()));
+        windows.emplace_back(new TOpenTableForm);
+        windows.emplace_back(new TSaveTableForm(document, -1, "t.txt", true));
+        for (const auto& window : windows) {
+            window->show();
+            for (int i = 0; i < 5; ++i) QApplication::processEvents();
+            for (auto* button : window->findChildren<QAbstractButton*>())
+                EXPECT_GE(button->width(), button->sizeHint().width())
+                    << entry.path().filename() << ": \"" << button->text().toStdString() << "\" is cut off";
+            for (auto* label : window->findChildren<QLabel*>()) {
+                if (label->wordWrap()) continue;
+                EXPECT_GE(label->width(), label->sizeHint().width())
+                    << entry.path().filename() << ": \"" << label->text().toStdString() << "\" is cut off";
+            }
+            window->hide();
+        }
+        SetTranslator(nullptr);
+    }
 }
 
 }  // namespace

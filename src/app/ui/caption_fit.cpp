@@ -45,8 +45,13 @@ int CaptionWidth(const QString& title)
 void FitCaption(QWidget& dialog)
 {
     const int needed = CaptionWidth(dialog.windowTitle());
-    if (dialog.maximumWidth() < needed) dialog.setMaximumWidth(needed);
-    if (dialog.minimumWidth() < needed) dialog.setMinimumWidth(needed);
+    // Only a dialog of fixed width gets new limits. Any other keeps its
+    // layout's minimum: an explicit one would replace it for good, and the
+    // dialog could then squeeze its translated buttons and labels.
+    if (dialog.maximumWidth() < needed) {
+        dialog.setMaximumWidth(needed);
+        dialog.setMinimumWidth(needed);
+    }
     if (dialog.width() < needed) dialog.resize(needed, dialog.height());
 }
 
