@@ -82,6 +82,8 @@ install(DIRECTORY ${vg_help_build}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/vgraph/
 find_program(VG_HELP2MAN help2man)
 set(vg_man_build ${CMAKE_BINARY_DIR}/man)
 set(vg_man_pages)
+# An optional third argument names the install component (default: program,
+# which the Debian package and Setup.dat ship).
 function(vg_man_page target description)
   set(page ${vg_man_build}/${target}.1)
   set(include ${PROJECT_SOURCE_DIR}/data/man/${target}.h2m)
@@ -93,7 +95,11 @@ function(vg_man_page target description)
     DEPENDS ${target} ${include}
     COMMENT "Writing the manual page of ${target}")
   set(vg_man_pages ${vg_man_pages} ${page} PARENT_SCOPE)
-  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  set(component program)
+  if(ARGC GREATER 2)
+    set(component ${ARGV2})
+  endif()
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${component})
 endfunction()
 if(VG_HELP2MAN)
   file(MAKE_DIRECTORY ${vg_man_build})
@@ -102,7 +108,9 @@ if(VG_HELP2MAN)
     vg_man_page(VGraph "plot and analyse mathematical functions")
   endif()
   if(TARGET setup)
-    vg_man_page(setup "installer and uninstaller of Vantor Graphs")
+    # Neither the package nor Setup.dat holds setup itself (the installed
+    # copy is "uninstall"), so its page stays out of both.
+    vg_man_page(setup "installer and uninstaller of Vantor Graphs" installer)
   endif()
   add_custom_target(man-pages ALL DEPENDS ${vg_man_pages})
 else()

@@ -20,6 +20,9 @@ if(TARGET VGraph AND TARGET setup AND VG_ZIP)
             -P ${CMAKE_CURRENT_SOURCE_DIR}/make_setup_archive.cmake
     DEPENDS VGraph vgraph-cli setup ${vg_archive_data} ${vg_archive_help} ${PROJECT_SOURCE_DIR}/data/LICENSE.txt
             ${CMAKE_CURRENT_SOURCE_DIR}/make_setup_archive.cmake ${CMAKE_CURRENT_SOURCE_DIR}/install.cmake
+            # the install rules as generated: a file added to or dropped from
+            # the program's component repacks the archive
+            ${CMAKE_CURRENT_BINARY_DIR}/cmake_install.cmake ${CMAKE_BINARY_DIR}/src/app/cmake_install.cmake
     COMMENT "Packing Setup.dat"
     VERBATIM)
   # The end-to-end tests install from it, so a build with tests makes it.

@@ -25,7 +25,8 @@ foreach(path
     message(FATAL_ERROR "${path} is missing from the package:\n${contents}")
   endif()
 endforeach()
-foreach(stray mimeapps.list bin/setup mime/mime.cache)
+# setup itself is not shipped (the package has no installer), nor its page.
+foreach(stray mimeapps.list bin/setup mime/mime.cache man1/setup.1)
   string(FIND "${contents}" "${stray}" at)
   if(NOT at EQUAL -1)
     message(FATAL_ERROR "${stray} must not be in the package")
