@@ -1,10 +1,11 @@
 #include "engine/numeric_utils.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <array>
+#include <limits>
 
 namespace vg {
 namespace {
@@ -231,7 +232,66 @@ Extended RoundTo12DigitsByText(Extended x)
     return back;
 }
 
-Extended NearZero(Extended x) noexcept
+namespace near_zero {
+namespace {
+
+constexpr std::uint64_t IntegerPowerOf10(int n)
+{
+    std::uint64_t p = 1;
+    for (int i = 0; i < n; ++i) p *= 10;
+    return p;
+}
+
+// 10^j < 2^e, both sides as integers (|e| <= 63, |j| <= 19).
+constexpr bool PowerOf10Below(int j, int e)
+{
+    if (j >= 0 && e >= 0) return IntegerPowerOf10(j) < (std::uint64_t{1} << e);
+    if (j >= 0) return false;  // 10^j >= 1 > 2^e
+    if (e >= 0) return true;   // 10^j < 1 <= 2^e
+    return (std::uint64_t{1} << -e) < IntegerPowerOf10(-j);
+}
+
+// Float exponent byte f holds the values of [2^(f-127), 2^(f-126)), and
+// just below the start those that round up into it. The decimal exponent
+// just above the start is the largest j with 10^j < 2^(f-127); the next
+// power counts when it lies below the binade's end. A negative power is
+// taken as the nearest double: a value between it and the true power gets
+// the neighbouring exponent, whose scaled value then rounds to 10^11 or
+// 10^12 all the same.
+constexpr std::array<Binade, 256> MakeBinadeTable()
+{
+    std::array<Binade, 256> table{};
+    for (int f = 0; f < 256; ++f) {
+        const int e = f - 127;
+        if (e < -40 || e > 52) {  // outside the inline range: never read
+            table[f] = {std::numeric_limits<double>::infinity(), 0};
+            continue;
+        }
+        int d = -20;
+        while (PowerOf10Below(d + 1, e)) ++d;
+        table[f].decimalExponent = d;
+        if (!PowerOf10Below(d + 1, e + 1)) {
+            table[f].nextPower = std::numeric_limits<double>::infinity();
+        } else if (d + 1 >= 0) {
+            table[f].nextPower = static_cast<double>(IntegerPowerOf10(d + 1));
+        } else {
+            table[f].nextPower = 1 / static_cast<double>(IntegerPowerOf10(-(d + 1)));
+        }
+    }
+    return table;
+}
+
+}  // namespace
+
+constinit const std::array<Binade, 256> kBinadeTable = MakeBinadeTable();
+
+constinit const std::array<double, 23> kPowers = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+}  // namespace near_zero
+
+Extended near_zero::General(Extended x) noexcept
 {
     const Extended ax = std::fabs(x);
     if (ax < kLowerBound) return 0;

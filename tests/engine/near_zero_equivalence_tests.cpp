@@ -89,11 +89,37 @@ std::vector<Extended> EquivalenceValues()
     return values;
 }
 
-TEST(NearZeroEquivalence, equalsTextRoundTrip_onAMillionValues)
+// The magnitudes of everyday results, 1e-16 .. 1e16, where NearZero works
+// inline with a table per binary exponent: the same kinds of values, dense.
+std::vector<Extended> EverydayValues()
 {
-    std::setlocale(LC_ALL, "C");
-    const std::vector<Extended> values = EquivalenceValues();
-    ASSERT_GE(values.size(), 1'000'000u);
+    Sample s(77031);
+    std::vector<Extended> values;
+    values.reserve(400'000);
+    for (int i = 0; i < 150'000; ++i) values.push_back(s.RandomValue(-56, 56));
+    for (int i = 0; i < 150'000; ++i) {
+        const int exponent = static_cast<int>(s.TwelveDigits() % 35) - 17;
+        const Extended half = Scaled(s.TwelveDigits() * 10 + 5, exponent - 12);
+        values.push_back(Step(half, s.Steps()));
+    }
+    for (int exponent = -17; exponent <= 17; ++exponent) {
+        for (int steps = -200; steps <= 200; ++steps) values.push_back(Step(Scaled(1, exponent), steps));
+    }
+    // Next to powers of two, and up to 2^-24 below them (values that round
+    // to the power of two as floats).
+    for (int binary = -60; binary <= 60; ++binary) {
+        const Extended power = std::ldexp(1.0L, binary);
+        for (int steps = -100; steps <= 100; ++steps) values.push_back(Step(power, steps));
+        for (int i = 0; i < 300; ++i) {
+            const Extended below = std::ldexp(static_cast<Extended>(s.TwelveDigits()) / 1e12L, -24);
+            values.push_back(power * (1 - below));
+        }
+    }
+    return values;
+}
+
+std::size_t CountMismatches(const std::vector<Extended>& values)
+{
     std::size_t mismatches = 0;
     for (Extended x : values) {
         const Extended expected = ByText(x);
@@ -107,7 +133,21 @@ TEST(NearZeroEquivalence, equalsTextRoundTrip_onAMillionValues)
             }
         }
     }
-    EXPECT_EQ(mismatches, 0u);
+    return mismatches;
+}
+
+TEST(NearZeroEquivalence, equalsTextRoundTrip_onAMillionValues)
+{
+    std::setlocale(LC_ALL, "C");
+    const std::vector<Extended> values = EquivalenceValues();
+    ASSERT_GE(values.size(), 1'000'000u);
+    EXPECT_EQ(CountMismatches(values), 0u);
+}
+
+TEST(NearZeroEquivalence, equalsTextRoundTrip_atEverydayMagnitudes)
+{
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(CountMismatches(EverydayValues()), 0u);
 }
 
 }  // namespace
