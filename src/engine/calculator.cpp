@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "engine/extended_math.h"
@@ -206,7 +207,7 @@ Extended HalfLogRatio(Extended b, Extended d, EngineError& err)
     return kernel::Ln(t) / 2;
 }
 
-Extended ApplyUnary(LexCode code, Extended b, EngineError& err)
+[[gnu::always_inline]] inline Extended ApplyUnary(LexCode code, Extended b, EngineError& err)
 {
     switch (code) {
     case lex::Negate: return -b;
@@ -294,16 +295,19 @@ Extended ApplyOperation(LexCode code, Extended a, Extended b, EngineError& error
     return r;
 }
 
-// A new argument takes the places in turn; a hit moves nothing (moving 80-bit
-// values costs more than the rare eviction of a constant base).
+// A new argument takes the places in turn; a hit moves nothing. Equal splits
+// are equal values; a logarithm always splits (|ln v| is 0 or between 2^-64
+// and 11357).
 Extended TCalculator::LogMemo::Log(Extended v) noexcept
 {
+    if (!kernel::Splittable(v)) return kernel::Ln(v);
+    const kernel::Split key = kernel::SplitOf(v);
     for (int i = 0; i < kSize; ++i) {
-        if (arguments[i] == v) return logarithms[i];
+        if (arguments[i].hi == key.hi && arguments[i].rest == key.rest) return kernel::Join(logarithms[i]);
     }
     const Extended r = kernel::Ln(v);
-    arguments[next] = v;
-    logarithms[next] = r;
+    arguments[next] = key;
+    logarithms[next] = kernel::SplitOf(r);
     next = (next + 1) % kSize;
     return r;
 }
@@ -314,6 +318,11 @@ TCalculator::TCalculator(const TStackList& postfix)
     wellFormed_ = MeasureDepth(postfix, MaxDepth);
     if (!wellFormed_) MaxDepth = 0;
     Stack = std::make_unique<Extended[]>(MaxDepth > 0 ? MaxDepth : 1);
+    if (wellFormed_) {
+        program_ = program::Compile(postfix);
+        if (program_.depth >= MaxDepth) program_.steps.clear();  // never: the walk needs more
+        decodedRevision_ = postfix.Revision();
+    }
 }
 
 bool TCalculator::Fits(const TStackList& postfix) const noexcept
@@ -323,11 +332,6 @@ bool TCalculator::Fits(const TStackList& postfix) const noexcept
     return MeasureDepth(postfix, depth) && depth <= MaxDepth;
 }
 
-Extended TCalculator::Calculate(const TStackList& postfix, EngineError& errorCode,
-                                Extended x) noexcept
-{
-    return Evaluate(postfix, errorCode, x, 0);
-}
 
 namespace {
 
@@ -387,8 +391,8 @@ Extended Malformed(EngineError& errorCode)
 // operator is combined with the top at once, so the commonest shapes ("2X",
 // "X+1", "a*X^2") never touch memory. Every value is the same 80-bit value
 // the plain walk would store, so results are identical bit for bit.
-Extended TCalculator::Evaluate(const TStackList& postfix, EngineError& errorCode, Extended x,
-                               Extended y) noexcept
+Extended TCalculator::Walk(const TStackList& postfix, EngineError& errorCode, Extended x,
+                           Extended y) noexcept
 {
     errorCode = kEngineOk;
     if (!wellFormed_ || !Fits(postfix)) {
@@ -467,6 +471,371 @@ Extended TCalculator::Evaluate(const TStackList& postfix, EngineError& errorCode
     }
     if (below - base != 1) return Malformed(errorCode);
     return NearZero(top);
+}
+
+namespace {
+
+// |r| <= 1e500: a power of two below the limit decides almost every value
+// with two double constants (an 80-bit constant costs a slow load); the
+// scaling by 2^-1000 is exact.
+[[gnu::always_inline]] inline bool WithinLimit(Extended r)
+{
+    if (std::fabs(r) * 0x1p-1000L <= 0x1p600L) return true;
+    return std::fabs(r) <= kResultLimit;
+}
+
+// a + b or a - b (given as r) with the cancellation rule: when |r| is at
+// least 2^-50 times both operands it is far above 1e-16 times the larger
+// one, and the rule cannot apply.
+[[gnu::always_inline]] inline bool Cancelled(Extended a, Extended b, Extended& r)
+{
+    const Extended scaled = std::fabs(r) * 0x1p50L;
+    if (!(scaled >= std::fabs(a) && scaled >= std::fabs(b))) [[unlikely]] r = Cancel(a, b, r);
+    return WithinLimit(r);
+}
+
+[[gnu::always_inline]] inline bool Quotient(Extended a, Extended b, Extended& r, EngineError& err)
+{
+    if (b == 0) {
+        err = kErrUndefined;
+        return false;
+    }
+    r = a / b;
+    if (WithinLimit(r)) return true;
+    err = kErrUndefinedDomain;
+    return false;
+}
+
+
+}  // namespace
+
+namespace {
+
+// Logarithms for the power rule, each giving kernel::Ln's bits.
+struct MemoLog {
+    TCalculator::LogMemo* memo;
+    Extended operator()(Extended v) const { return memo->Log(v); }
+};
+
+// ln |variable| once per evaluation: the powers of one variable (X^2, X^3)
+// meet it again and again. Kept split, as it is read right after it is made.
+struct VariableLogs {
+    kernel::Split value[2];
+    bool known[2] = {false, false};
+};
+
+struct VariableLog {
+    VariableLogs* logs;
+    std::uint8_t which;
+    Extended operator()(Extended v) const
+    {
+        if (logs->known[which]) return kernel::Join(logs->value[which]);
+        const Extended r = kernel::Ln(v);
+        logs->value[which] = kernel::SplitOf(r);
+        logs->known[which] = true;
+        return r;
+    }
+};
+
+struct KnownLog {
+    const Extended* logarithm;
+    Extended operator()(Extended) const { return *logarithm; }
+};
+
+[[gnu::always_inline]] inline Extended OperandOf(const program::Step& s, kernel::Split x, kernel::Split y)
+{
+    switch (s.operand) {
+    case program::kX: return kernel::Join(x);
+    case program::kY: return kernel::Join(y);
+    case program::kNumber: return s.number;
+    default: return s.value;
+    }
+}
+
+// The operand split; false for a constant beyond the split's range.
+[[gnu::always_inline]] inline bool SplitOperand(const program::Step& s, kernel::Split x, kernel::Split y,
+                                                kernel::Split& out)
+{
+    switch (s.operand) {
+    case program::kX: out = x; return true;
+    case program::kY: out = y; return true;
+    case program::kNumber: out = {s.number, 0}; return true;
+    default: out = s.split; return s.splittable;
+    }
+}
+
+// Relations and logic: 0 or 1, never beyond the limit.
+[[gnu::always_inline]] inline Extended Relate(LexCode c, Extended a, Extended b)
+{
+    switch (c) {
+    case lex::Less: return FromBool(a < b);
+    case lex::Greater: return FromBool(a > b);
+    case lex::LessEqual: return FromBool(a <= b);
+    case lex::GreaterEqual: return FromBool(a >= b);
+    case lex::NotEqual: return FromBool(a != b);
+    case lex::Equal: return FromBool(a == b);
+    case lex::And: return FromBool(IsTrue(a) && IsTrue(b));
+    case lex::Or: return FromBool(IsTrue(a) || IsTrue(b));
+    default: return FromBool(IsTrue(a) != IsTrue(b));  // XOR
+    }
+}
+
+// The steps that call kernels, out of the loop: their many temporaries would
+// crowd the top of the stack out of its register in every other step. The
+// top goes to them split when it can (see kernel::Split), else whole.
+[[gnu::noinline]] Extended FunctionStep(LexCode code, kernel::Split b, EngineError& err) noexcept
+{
+    const Extended r = ApplyUnary(code, kernel::Join(b), err);
+    if (err == kEngineOk && !(std::fabs(r) <= kResultLimit)) err = kErrUndefinedDomain;
+    return r;
+}
+
+[[gnu::noinline]] Extended WholeFunctionStep(LexCode code, Extended b, EngineError& err) noexcept
+{
+    const Extended r = ApplyUnary(code, b, err);
+    if (err == kEngineOk && !(std::fabs(r) <= kResultLimit)) err = kErrUndefinedDomain;
+    return r;
+}
+
+[[gnu::noinline]] Extended PowerStep(kernel::Split a, kernel::Split b, EngineError& err,
+                                     TCalculator::LogMemo& memo) noexcept
+{
+    return PowerWith(kernel::Join(a), kernel::Join(b), err, MemoLog{&memo});
+}
+
+[[gnu::noinline]] Extended WholePowerStep(Extended a, Extended b, EngineError& err,
+                                          TCalculator::LogMemo& memo) noexcept
+{
+    return PowerWith(a, b, err, MemoLog{&memo});
+}
+
+[[gnu::noinline]] Extended VariablePowerStep(kernel::Split base, kernel::Split exponent, EngineError& err,
+                                             VariableLogs& logs, std::uint8_t which) noexcept
+{
+    return PowerWith(kernel::Join(base), kernel::Join(exponent), err, VariableLog{&logs, which});
+}
+
+[[gnu::noinline]] Extended KnownBasePowerStep(const program::Step& s, kernel::Split exponent,
+                                              EngineError& err) noexcept
+{
+    return PowerWith(s.value, kernel::Join(exponent), err, KnownLog{&s.logarithm});
+}
+
+// The value stack of the steps holds its values split when they can be (a
+// value pushed is soon taken again); others whole, marked by a rest that is
+// a NaN (a split's rest never is).
+[[gnu::always_inline]] inline void Push(Extended* slot, Extended v)
+{
+    if (kernel::Splittable(v)) [[likely]] {
+        const kernel::Split split = kernel::SplitOf(v);
+        std::memcpy(static_cast<void*>(slot), &split, sizeof split);
+        return;
+    }
+    *slot = v;  // bytes 0..9; the rest's sign and exponent are bytes 14 and 15
+    const unsigned char nanTop[2] = {0xF8, 0x7F};
+    std::memcpy(reinterpret_cast<unsigned char*>(slot) + 14, nanTop, 2);
+}
+
+[[gnu::always_inline]] inline Extended Pop(const Extended* slot)
+{
+    kernel::Split split;
+    std::memcpy(&split, static_cast<const void*>(slot), sizeof split);
+    if (split.rest == split.rest) [[likely]] return kernel::Join(split);
+    return *slot;
+}
+
+static_assert(sizeof(Extended) == sizeof(kernel::Split));
+
+// a^b with the memo of logarithms, split when both can be.
+[[gnu::always_inline]] inline Extended MemoPower(Extended a, Extended b, EngineError& err,
+                                                 TCalculator::LogMemo& memo)
+{
+    if (kernel::Splittable(a) && kernel::Splittable(b)) {
+        return PowerStep(kernel::SplitOf(a), kernel::SplitOf(b), err, memo);
+    }
+    return WholePowerStep(a, b, err, memo);
+}
+
+}  // namespace
+
+// The steps with the top of the value stack in a local (an x87 register:
+// nothing else stays live across steps, so the compiler keeps it there).
+// Every operation is the walk's, with the same operands and the same order
+// of failures; only the way to them is shorter.
+[[gnu::always_inline]] inline Extended TCalculator::Run(EngineError& errorCode, kernel::Split xs,
+                                                        kernel::Split ys) noexcept
+{
+    using namespace program;
+    Extended* below = Stack.get();
+    VariableLogs variableLogs;
+    EngineError err = kEngineOk;
+    Extended top = 0;
+    for (const Step* s = program_.steps.data();; ++s) {
+        switch (s->op) {
+// One case per operand kind; v is the operand.
+#define VG_OPERAND_CASES(BASE, ...)      \
+    case BASE + kX: {                    \
+        const Extended v = kernel::Join(xs); \
+        __VA_ARGS__;                     \
+        break;                           \
+    }                                    \
+    case BASE + kY: {                    \
+        const Extended v = kernel::Join(ys); \
+        __VA_ARGS__;                     \
+        break;                           \
+    }                                    \
+    case BASE + kNumber: {               \
+        const Extended v = s->number;    \
+        __VA_ARGS__;                     \
+        break;                           \
+    }                                    \
+    case BASE + kExtended: {             \
+        const Extended v = s->value;     \
+        __VA_ARGS__;                     \
+        break;                           \
+    }
+        VG_OPERAND_CASES(kLoad, top = v)
+        VG_OPERAND_CASES(kAdd, const Extended r0 = top; top = r0 + v; if (!Cancelled(r0, v, top)) goto beyondLimit)
+        VG_OPERAND_CASES(kSub, const Extended r0 = top; top = r0 - v; if (!Cancelled(r0, v, top)) goto beyondLimit)
+        VG_OPERAND_CASES(kSubFrom, const Extended r0 = top; top = v - r0; if (!Cancelled(v, r0, top)) goto beyondLimit)
+        VG_OPERAND_CASES(kMul, top *= v; if (!WithinLimit(top)) goto beyondLimit)
+        VG_OPERAND_CASES(kDiv, if (!Quotient(top, v, top, err)) goto failed)
+        VG_OPERAND_CASES(kDivInto, if (!Quotient(v, top, top, err)) goto failed)
+#undef VG_OPERAND_CASES
+        case kPush:
+            Push(below++, top);
+            break;
+        case kEnd:
+            return NearZero(top);
+        case kPlusBelow: {
+            const Extended a = Pop(--below);
+            const Extended b = top;
+            top = a + b;
+            if (!Cancelled(a, b, top)) goto beyondLimit;
+            break;
+        }
+        case kMinusBelow: {
+            const Extended a = Pop(--below);
+            const Extended b = top;
+            top = a - b;
+            if (!Cancelled(a, b, top)) goto beyondLimit;
+            break;
+        }
+        case kMultiplyBelow:
+            top = Pop(--below) * top;
+            if (!WithinLimit(top)) goto beyondLimit;
+            break;
+        case kDivideBelow: {
+            const Extended a = Pop(--below);
+            if (!Quotient(a, top, top, err)) goto failed;
+            break;
+        }
+        case kPowerBelow: {
+            const Extended a = Pop(--below);
+            top = MemoPower(a, top, err, logs_);
+            if (err != kEngineOk) goto failed;
+            break;
+        }
+        case kVariablePower: {
+            const kernel::Split base = s->base == kX ? xs : ys;
+            kernel::Split exponent;
+            if (SplitOperand(*s, xs, ys, exponent)) {
+                top = VariablePowerStep(base, exponent, err, variableLogs, s->base);
+            } else {
+                top = WholePowerStep(kernel::Join(base), s->value, err, logs_);
+            }
+            if (err != kEngineOk) goto failed;
+            break;
+        }
+        case kVariableToTop: {
+            const kernel::Split base = s->base == kX ? xs : ys;
+            if (kernel::Splittable(top)) {
+                top = VariablePowerStep(base, kernel::SplitOf(top), err, variableLogs, s->base);
+            } else {
+                top = WholePowerStep(kernel::Join(base), top, err, logs_);
+            }
+            if (err != kEngineOk) goto failed;
+            break;
+        }
+        case kPositiveNumberToTop:
+            if (kernel::Splittable(top)) {
+                top = KnownBasePowerStep(*s, kernel::SplitOf(top), err);
+            } else {
+                top = WholePowerStep(s->value, top, err, logs_);
+            }
+            if (err != kEngineOk) goto failed;
+            break;
+        case kOperatorOperand:
+            if (s->code == lex::Power) {
+                top = MemoPower(top, OperandOf(*s, xs, ys), err, logs_);
+                if (err != kEngineOk) goto failed;
+            } else {
+                top = Relate(s->code, top, OperandOf(*s, xs, ys));
+            }
+            break;
+        case kOperandOperator:
+            if (s->code == lex::Power) {
+                top = MemoPower(OperandOf(*s, xs, ys), top, err, logs_);
+                if (err != kEngineOk) goto failed;
+            } else {
+                top = Relate(s->code, OperandOf(*s, xs, ys), top);
+            }
+            break;
+        case kNegate:
+            top = -top;
+            if (!WithinLimit(top)) goto beyondLimit;
+            break;
+        case kNot:
+            top = FromBool(!IsTrue(top));
+            break;
+        case kSqrt:
+            if (top < 0) goto beyondLimit;
+            top = std::sqrt(top);
+            if (!WithinLimit(top)) goto beyondLimit;
+            break;
+        case kAbs:
+            top = std::fabs(top);
+            if (!WithinLimit(top)) goto beyondLimit;
+            break;
+        case kRelateBelow:
+            top = Relate(s->code, Pop(--below), top);
+            break;
+        case kFunction:
+            top = kernel::Splittable(top) ? FunctionStep(s->code, kernel::SplitOf(top), err)
+                                          : WholeFunctionStep(s->code, top, err);
+            if (err != kEngineOk) goto failed;
+            break;
+        default:
+            __builtin_unreachable();
+        }
+    }
+beyondLimit:
+    err = kErrUndefinedDomain;
+failed:
+    errorCode = err;
+    return 0;
+}
+
+bool TCalculator::Decoded(const TStackList& postfix) const noexcept
+{
+    return &postfix == sizedFor_ && postfix.Revision() == decodedRevision_ && !program_.steps.empty();
+}
+
+// Variables beyond the split's range (infinite, NaN, huge, tiny): the walk.
+Extended TCalculator::Evaluate(const TStackList& postfix, EngineError& errorCode, Extended x,
+                               Extended y) noexcept
+{
+    return Walk(postfix, errorCode, x, y);
+}
+
+Extended TCalculator::CalculateSplit(const TStackList& postfix, EngineError& errorCode, kernel::Split x,
+                                     kernel::Split y) noexcept
+{
+    if (Decoded(postfix)) {
+        errorCode = kEngineOk;
+        return Run(errorCode, x, y);
+    }
+    return Walk(postfix, errorCode, kernel::Join(x), kernel::Join(y));
 }
 
 }  // namespace vg

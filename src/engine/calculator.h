@@ -7,7 +7,11 @@
 #include <cstdint>
 #include <memory>
 
+#include <vector>
+
+#include "engine/calculator_program.h"
 #include "engine/engine_messages.h"
+#include "engine/extended_math.h"
 #include "engine/stack_list.h"
 
 namespace vg {
@@ -25,7 +29,11 @@ public:
     // Value of the postfix form with the first variable equal to x, passed
     // through NearZero. errorCode 0 on success, else 7 or 8 (the returned value
     // must then not be used).
-    Extended Calculate(const TStackList& postfix, EngineError& errorCode, Extended x) noexcept;
+    Extended Calculate(const TStackList& postfix, EngineError& errorCode, Extended x) noexcept
+    {
+        if (kernel::Splittable(x)) return CalculateSplit(postfix, errorCode, kernel::SplitOf(x), {0, 0});
+        return Evaluate(postfix, errorCode, x, 0);
+    }
 
     // The largest number of values the form holds on the stack at once.
     std::int32_t MaxDepth = 0;
@@ -33,10 +41,12 @@ public:
     // Natural logarithms of the last few power bases: the powers of one base
     // (X^2, X^3, ...) and constant bases (2^X) meet the same argument again
     // and again. A look-up gives exactly what kernel::Ln gives.
+    // The values are kept split (see kernel::Split): an evaluation reads what
+    // the one before may have just written.
     struct LogMemo {
         static constexpr int kSize = 4;
-        Extended arguments[kSize] = {NAN, NAN, NAN, NAN};  // NaN matches nothing
-        Extended logarithms[kSize] = {};
+        kernel::Split arguments[kSize] = {{NAN, 0}, {NAN, 0}, {NAN, 0}, {NAN, 0}};  // NaN matches nothing
+        kernel::Split logarithms[kSize] = {};
         int next = 0;
         Extended Log(Extended v) noexcept;
     };
@@ -44,15 +54,27 @@ public:
 protected:
     Extended Evaluate(const TStackList& postfix, EngineError& errorCode, Extended x,
                       Extended y) noexcept;
+    // The same with both variables split (see kernel::Split).
+    Extended CalculateSplit(const TStackList& postfix, EngineError& errorCode, kernel::Split x,
+                            kernel::Split y) noexcept;
 
 private:
     bool Fits(const TStackList& postfix) const noexcept;
+    bool Decoded(const TStackList& postfix) const noexcept;
+    // The decoded program; the list must be the one it was decoded from.
+    Extended Run(EngineError& errorCode, kernel::Split x, kernel::Split y) noexcept;
+    // Any list, lexeme by lexeme (and non-finite variables, whose error must
+    // come at the variable's place in the walk).
+    Extended Walk(const TStackList& postfix, EngineError& errorCode, Extended x,
+                  Extended y) noexcept;
 
     std::unique_ptr<Extended[]> Stack;
     const TStackList* sizedFor_ = nullptr;
     std::size_t sizedCount_ = 0;
+    std::uint64_t decodedRevision_ = 0;  // the list's revision when the program was made
     bool wellFormed_ = false;
     LogMemo logs_;
+    program::Program program_;
 };
 
 // One operation of the evaluator on ready operands: a is the left operand of
@@ -70,6 +92,9 @@ public:
     Extended Calculate(const TStackList& postfix, EngineError& errorCode, Extended x,
                        Extended y) noexcept
     {
+        if (kernel::Splittable(x) && kernel::Splittable(y)) {
+            return CalculateSplit(postfix, errorCode, kernel::SplitOf(x), kernel::SplitOf(y));
+        }
         return Evaluate(postfix, errorCode, x, y);
     }
 };

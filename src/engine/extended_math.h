@@ -44,6 +44,15 @@ inline std::uint64_t MantissaBits(long double x) noexcept
     return m;
 }
 
+// An integer held exactly by x (|x| < 2^53) as an int: through a double,
+// whose store the next load takes straight over (an 80-bit store is not
+// forwarded to a narrower load, which then waits until the store has left
+// the core).
+inline std::int64_t IntegerOf(long double x) noexcept
+{
+    return static_cast<std::int64_t>(static_cast<double>(x));
+}
+
 inline unsigned SignAndExponent(long double x) noexcept
 {
     std::uint16_t se;
@@ -74,6 +83,33 @@ inline double DoublePowerOf2(int n) noexcept
     return d;
 }
 
+// An extended value as the exact sum of two doubles, for passing between
+// functions: two doubles travel in registers, while an 80-bit argument goes
+// through memory, and a load that follows its store that closely waits
+// until the store has left the core (the evaluations of a loop then run one
+// after another instead of overlapping).
+//
+// The split is exact for zeros and for magnitudes 2^-900 .. 2^1000: the head
+// is the value rounded to a double, the rest (kept as head - value, so that
+// -0 comes back as -0) has at most 11 bits and stays a normal double.
+struct Split {
+    double hi, rest;
+};
+
+inline bool Splittable(long double v) noexcept
+{
+    const long double a = std::fabs(v);
+    return a < 0x1p1000L && (a >= 0x1p-900L || a == 0);
+}
+
+inline Split SplitOf(long double v) noexcept
+{
+    const double hi = static_cast<double>(v);
+    return {hi, static_cast<double>(hi - v)};
+}
+
+inline long double Join(Split s) noexcept { return static_cast<long double>(s.hi) - s.rest; }
+
 // a + b == s + e exactly.
 inline void TwoSum(long double a, long double b, long double& s, long double& e) noexcept
 {
@@ -101,7 +137,7 @@ inline long double ExpMantissa(long double x, int& n) noexcept
 {
     const long double big = x * k64ByLn2 + kRoundingShift;
     const long double kf = big - kRoundingShift;
-    const auto k = static_cast<std::int32_t>(MantissaBits(big));
+    const auto k = static_cast<std::int32_t>(IntegerOf(kf));
     // kf * head is exact and cancels exactly against x.
     const long double r = (x - kf * kLn2By64Head) - kf * kLn2By64Tail;
     const long double r2 = r * r;
@@ -147,15 +183,22 @@ inline long double LnOfScaled(long double y, int e, std::uint64_t bits, bool upp
     return s + (sError + (headError + ((q + uError) + (lf.lo + e * kLn2Tail))));
 }
 
-// ln x for positive normal x with a binary exponent within a double's.
+// ln x for positive x within a double's normal range. The exponent and the
+// table index come from x rounded to a double (cheap to read, see
+// IntegerOf): where that rounding carries into the next index or binade,
+// y = x / 2^e lies a rounding below its interval's edge, which the
+// reduction takes exactly all the same.
 inline long double Ln(long double x) noexcept
 {
-    const unsigned se = SignAndExponent(x);
-    if (se - 1 >= 0x7ffe) return LnOutside(x);  // negative, zero, denormal, infinite, NaN
-    const std::uint64_t bits = MantissaBits(x);
+    const double rounded = static_cast<double>(x);
+    std::uint64_t d;
+    std::memcpy(&d, &rounded, sizeof d);
+    const unsigned biased = static_cast<unsigned>(d >> 52);  // sign and exponent
+    if (biased - 1 >= 0x7fe) return LnOutside(x);  // negative, zero, tiny, huge, infinite, NaN
+    const std::uint64_t bits = (d << 11) | 0x8000000000000000ULL;  // as a 64-bit mantissa
     const bool upper = bits >= 0xC000000000000000ULL;  // mantissa >= 1.5: take y below 1
-    const int e = static_cast<int>(se) - 16383 + (upper ? 1 : 0);
-    if (e < -1022 || e > 1022) return LnOutside(x);
+    const int e = static_cast<int>(biased) - 1023 + (upper ? 1 : 0);
+    if (e > 1022) return LnOutside(x);
     return LnOfScaled(x * DoublePowerOf2(-e), e, bits, upper);
 }
 
@@ -208,7 +251,7 @@ inline bool Reduce(long double ax, ReducedAngle& r) noexcept
 {
     const long double big = (ax * k512ByPi - 0.5L) + kRoundingShift;
     const long double kf = big - kRoundingShift;
-    r.index = static_cast<int>(MantissaBits(big) & 1023);
+    r.index = static_cast<int>(IntegerOf(kf) & 1023);
     const long double h1 = ax - kf * kPiBy512Part1;  // exact
     const long double p2 = kf * kPiBy512Part2;       // exact
     const long double h = h1 - p2;
@@ -296,12 +339,12 @@ inline long double Atan(long double x) noexcept
     const long double ax = std::fabs(x);
     long double r;
     if (ax <= 2) {
-        const long double big = ax * 128 + kRoundingShift;
-        const int j = static_cast<int>(MantissaBits(big));
+        const long double jf = (ax * 128 + kRoundingShift) - kRoundingShift;
+        const int j = static_cast<int>(IntegerOf(jf));
         if (j <= 1) {
             r = ax + AtanPolynomial(ax, ax * ax);
         } else {
-            const long double c = (big - kRoundingShift) * (1 / 128.0L);
+            const long double c = jf * (1 / 128.0L);
             const long double num = ax - c;  // exact
             // The denominator to twice the precision: ax split so that both
             // parts times c are exact.
@@ -318,11 +361,11 @@ inline long double Atan(long double x) noexcept
         }
     } else if (ax > 2) {
         const long double u = 1 / ax;
-        const long double big = u * 128 + kRoundingShift;
-        const int j = static_cast<int>(MantissaBits(big));
+        const long double jf = (u * 128 + kRoundingShift) - kRoundingShift;
+        const int j = static_cast<int>(IntegerOf(jf));
         long double v = u;
         if (j != 0) {
-            const long double c = (big - kRoundingShift) * (1 / 128.0L);
+            const long double c = jf * (1 / 128.0L);
             constexpr long double kSplitter = 513.0L;
             const long double t = ax * kSplitter;
             const long double ah = t - (t - ax), al = ax - ah;

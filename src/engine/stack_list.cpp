@@ -1,8 +1,15 @@
 #include "engine/stack_list.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace vg {
+
+std::uint64_t TStackList::NextRevision() noexcept
+{
+    static std::atomic<std::uint64_t> counter{0};
+    return counter.fetch_add(1, std::memory_order_relaxed) + 1;
+}
 
 bool TStackList::Pop(LexCode& code, Extended& value)
 {
@@ -10,6 +17,7 @@ bool TStackList::Pop(LexCode& code, Extended& value)
     code = items_.back().Code;
     value = items_.back().Value;
     items_.pop_back();
+    Touch();
     return true;
 }
 
@@ -30,6 +38,7 @@ bool TStackList::Peek(std::size_t depth, LexCode& code, Extended& value) const
 void TStackList::Reverse()
 {
     std::reverse(items_.begin(), items_.end());
+    Touch();
 }
 
 bool TStackList::operator==(const TStackList& other) const
