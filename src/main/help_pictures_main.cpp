@@ -20,6 +20,10 @@
 //             check=OBJECT         ticks a check box or radio button
 //             select=OBJECT=N      chooses item N of a combo box
 //             click=OBJECT         presses a button before the picture
+//             open=OBJECT          (before then) presses a button that opens
+//                                  the next window, instead of OK
+//             file=PATH            chooses a file in a file window
+//                                  ({documents} stands for DOCUMENT_DIR)
 //             wait=OBJECT          takes the picture once OBJECT is shown
 //             search=WORDS         types WORDS into the help window's search box
 // A picture that cannot be taken becomes a grey placeholder and is listed in
@@ -31,6 +35,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFile>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -139,6 +145,30 @@ void Settle(int milliseconds = 30)
     }
 }
 
+// Presses a button, or a toolbar button's action, of a window by name.
+bool Press(QWidget* window, const QString& name)
+{
+    if (auto* button = window->findChild<QAbstractButton*>(name)) {
+        button->click();
+        return true;
+    }
+    if (auto* action = window->findChild<QAction*>(name)) {
+        action->trigger();
+        return true;
+    }
+    return false;
+}
+
+void PressOK(QWidget* window)
+{
+    if (!window) return;
+    if (auto* ok = window->findChild<QAbstractButton*>("OKButton")) {
+        ok->click();
+    } else if (auto* dialog = qobject_cast<QDialog*>(window)) {
+        dialog->accept();
+    }
+}
+
 // Everything a recipe sets inside a window before its picture.
 bool PrepareWindow(QWidget* window, const Recipe& recipe, QString& problem)
 {
@@ -176,13 +206,22 @@ bool PrepareWindow(QWidget* window, const Recipe& recipe, QString& problem)
                 return false;
             }
             combo->setCurrentIndex(value.toInt());
+        } else if (key == "file") {
+            auto* files = qobject_cast<QFileDialog*>(window);
+            if (!files) {
+                problem = "not a file window";
+                return false;
+            }
+            const QFileInfo file(option.section('=', 1));
+            files->setDirectory(file.absolutePath());
+            files->selectFile(file.fileName());
+            // As if typed: the selection waits for the folder to be read.
+            if (auto* name = files->findChild<QLineEdit*>("fileNameEdit")) name->setText(file.absoluteFilePath());
         } else if (key == "click") {
-            auto* button = window->findChild<QAbstractButton*>(object);
-            if (!button) {
+            if (!Press(window, object)) {
                 problem = "no button " + object;
                 return false;
             }
-            button->click();
         }
         Settle(20);
     }
@@ -341,12 +380,6 @@ private:
         return stages;
     }
 
-    static void PressOK(QWidget* window)
-    {
-        if (auto* ok = window->findChild<QAbstractButton*>("OKButton")) ok->click();
-        else if (auto* dialog = qobject_cast<QDialog*>(window)) dialog->accept();
-    }
-
     bool ShootCommand(const Recipe& recipe, const QString& object, QPixmap& picture, QString& problem)
     {
         QAction* action = CommandAction(object);
@@ -373,16 +406,48 @@ private:
         QList<QPointer<QWidget>> answered;
         watch.setInterval(20);
         QObject::connect(&watch, &QTimer::timeout, [&] {
+            // A window answered once is answered again only after it closed
+            // (a dialog that comes back, as the tools' parameter windows do).
+            answered.removeIf([](const QPointer<QWidget>& w) { return !w || !w->isVisible(); });
             QWidget* modal = QApplication::activeModalWidget();
             if (!modal || answered.contains(modal)) return;
+            if (qEnvironmentVariableIsSet("VG_HELP_PICTURES_TRACE"))
+                std::fprintf(stderr, "help-pictures: %s: %s \"%s\" (stage %d)\n", qPrintable(recipe.name),
+                             modal->metaObject()->className(), qPrintable(modal->windowTitle()), int(stage));
             answered << modal;
             Settle(80);
+            if (qEnvironmentVariableIsSet("VG_HELP_PICTURES_TRACE"))
+                std::fprintf(stderr, "help-pictures: settled, %d of %d stages, taken %d, problem '%s'\n", int(stage),
+                             int(stages.size()), int(taken), qPrintable(problem));
             auto* dialog = qobject_cast<QDialog*>(modal);
             if (!taken && problem.isEmpty() && stage + 1 < stages.size()) {
                 Recipe step = recipe;
                 step.options = stages[stage++];
-                if (PrepareWindow(modal, step, problem)) PressOK(modal);
-                else if (dialog) dialog->reject();
+                const QString opener = Option(step, "open");
+                const bool prepared = PrepareWindow(modal, step, problem);
+                if (qEnvironmentVariableIsSet("VG_HELP_PICTURES_TRACE"))
+                    std::fprintf(stderr, "help-pictures: prepared %d %s\n", int(prepared), qPrintable(problem));
+                if (!prepared) {
+                    if (dialog) dialog->reject();
+                } else {
+                    // Whatever comes up next comes up inside the press: run it
+                    // from the window's own event loop, so that this timer
+                    // (which never runs inside itself) can answer it.
+                    QPointer<QWidget> window = modal;
+                    QTimer::singleShot(0, window, [window, opener, &problem] {
+                        if (qEnvironmentVariableIsSet("VG_HELP_PICTURES_TRACE"))
+                            std::fprintf(stderr, "help-pictures: pressing %s\n",
+                                         opener.isEmpty() ? "OK" : qPrintable(opener));
+                        if (opener.isEmpty()) {
+                            PressOK(window);
+                            return;
+                        }
+                        if (!Press(window, opener)) problem = "no button " + opener;
+                        if (!window) return;
+                        if (auto* d = qobject_cast<QDialog*>(window.data())) d->reject();
+                        else window->close();
+                    });
+                }
             } else {
                 // A window that computes when it comes up is taken when it is done.
                 const QString wait = Option(Recipe{{}, {}, {}, stages.back(), 0}, "wait");
@@ -401,8 +466,6 @@ private:
                 if (dialog) dialog->reject();
                 else modal->close();
             }
-            // A window that comes back later (a dialog loop) is answered again.
-            answered.removeAll(modal);
         });
         watch.start();
         action->trigger();
@@ -450,7 +513,8 @@ int main(int argc, char** argv)
     vg::InstallMessageDialog();
     std::string languages;
     std::unique_ptr<vg::TQtTranslator> translator = vg::StartTranslator(languages);
-    const std::vector<Recipe> recipes = ReadRecipes(QString::fromLocal8Bit(argv[1]));
+    std::vector<Recipe> recipes = ReadRecipes(QString::fromLocal8Bit(argv[1]));
+    for (Recipe& recipe : recipes) recipe.options.replaceInStrings("{documents}", QString::fromLocal8Bit(argv[3]));
     PictureTaker taker(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     for (const Recipe& recipe : recipes) taker.Take(recipe);
     const bool reported = taker.WriteReport();

@@ -3,7 +3,9 @@
 # vgraph-cli, from a recipe file:
 #   [NAME WIDTHxHEIGHT]   a document whose picture is pictures/NAME.png
 #   [NAME]                a document only (for the screenshots)
-# followed by vgraph-cli command lines in which DOC stands for the document.
+# followed by vgraph-cli command lines in which DOC stands for the document;
+# "save NAME.txt COMMAND ..." keeps the output of a command as
+# DOCUMENT_DIR/NAME.txt.
 # Usage: render_help_plots.sh VGRAPH_CLI RECIPES PICTURE_DIR DOCUMENT_DIR
 set -euo pipefail
 
@@ -39,7 +41,12 @@ while IFS= read -r line || [ -n "$line" ]; do
     for i in "${!args[@]}"; do
         [ "${args[$i]}" = DOC ] && args[$i]="$documents/$name.vgr"
     done
-    if ! "$cli" "${args[@]}" > /dev/null; then
+    output=/dev/null
+    if [ "${args[0]}" = save ]; then
+        output="$documents/${args[1]}"
+        args=("${args[@]:2}")
+    fi
+    if ! "$cli" "${args[@]}" > "$output"; then
         echo "$recipes:$line_number: vgraph-cli ${args[*]} failed" >&2
         exit 1
     fi

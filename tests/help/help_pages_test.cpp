@@ -103,6 +103,21 @@ TEST_F(ShippedHelp, everyTopicOfTheMapOpensAnExistingPage)
         EXPECT_EQ(Problem(kHelpContentsPage, page), "") << "topic " << context << ": " << page;
 }
 
+TEST_F(ShippedHelp, everyTopicPageShowsAPictureAndWorksAnExample)
+{
+    std::set<std::string> pages;
+    for (const auto& [context, page] : topics_) pages.insert(HelpPageFile(page));
+    for (const std::string& page : pages) {
+        const std::string& html = html_[page];
+        const std::vector<std::string> targets = HtmlLinkTargets(html);
+        EXPECT_TRUE(std::any_of(targets.begin(), targets.end(),
+                                [](const std::string& t) { return t.rfind("pictures/", 0) == 0; }))
+            << page << " shows no picture";
+        if (page != kHelpContentsPage)
+            EXPECT_NE(html.find("class=\"example\""), std::string::npos) << page << " has no example";
+    }
+}
+
 // The help contexts the program's windows use: those of the command table,
 // and the numbers the sources give to help names and help calls.
 std::set<int> UsedHelpContexts()
