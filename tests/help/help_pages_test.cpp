@@ -113,8 +113,9 @@ TEST_F(ShippedHelp, everyTopicPageShowsAPictureAndWorksAnExample)
         EXPECT_TRUE(std::any_of(targets.begin(), targets.end(),
                                 [](const std::string& t) { return t.rfind("pictures/", 0) == 0; }))
             << page << " shows no picture";
-        if (page != kHelpContentsPage)
+        if (page != kHelpContentsPage) {
             EXPECT_NE(html.find("class=\"example\""), std::string::npos) << page << " has no example";
+        }
     }
 }
 
