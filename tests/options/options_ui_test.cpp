@@ -32,6 +32,7 @@
 #include "app/ui/common_options_form.h"
 #include "app/ui/language_form.h"
 #include "app/ui/main_form.h"
+#include "app/ui/message_dialog.h"
 #include "app/ui/mdi_child.h"
 #include "app/ui/options_commands.h"
 #include "app/ui/style_combo_boxes.h"
@@ -399,6 +400,32 @@ TEST_F(OptionsWindow, markLengthTypedOutsideItsRange_isRefusedWithTheMessage)
     });
     Run(CommandId::Axles);
     EXPECT_EQ(int(Document().Options.MarksXLength), 2);
+}
+
+// The restart note is English, yet while it is open the windows behind it
+// keep their language (a menu closing under it shows a translated "Ready").
+TEST_F(OptionsWindow, restartNote_isEnglish_whileTheProgramKeepsItsLanguage)
+{
+    ProgramOptions().Common.Languages = "!?german.vgl?";
+    BuildLanguageMenu(*form_);
+    TTranslator german;
+    german.LoadFromBytes("\"Restart Vantor Graphs to apply language changes\" = \"Neu starten\"\n"
+                         "\"Ready\" = \"Bereit\"\n");
+    SetTranslator(&german);
+    ScopedMessageDialogHandler realBox{[](const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons,
+                                          int help) { return ShowMessageDialog(text, type, buttons, help, -1, -1); }};
+    ModalSteps steps;
+    steps.Then([](QWidget* d) {
+        auto* box = qobject_cast<TMessageDialog*>(d);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->findChild<QLabel*>("Text")->text(), "Restart Vantor Graphs to apply language changes");
+        EXPECT_EQ(Translate("Ready"), "Bereit");
+        box->Button(mbOK)->click();
+    });
+    form_->Item(CommandId::English)->trigger();
+    EXPECT_EQ(Translate("Ready"), "Bereit");
+    SetTranslator(nullptr);
+    EXPECT_EQ(ProgramOptions().Common.Languages, "?german.vgl?");
 }
 
 }  // namespace

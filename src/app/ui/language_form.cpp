@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/app_globals.h"
@@ -207,9 +208,15 @@ void TLanguageForm::OKStep()
     if (MenuBuilder()) MenuBuilder()();
     accept();
     // The dictionary in use stays: the note is shown as the program's
-    // standard box, untranslated.
+    // standard box, untranslated. The dictionary is off only while the box
+    // is made (its first event puts it back), so what the windows behind it
+    // show meanwhile keeps their language.
     TTranslator* translator = GetTranslator();
+    QTimer restore;
+    restore.setSingleShot(true);
+    connect(&restore, &QTimer::timeout, [translator] { SetTranslator(translator); });
     SetTranslator(nullptr);
+    restore.start(0);
     ShowMessageDialog(kRestartForLanguageText, mtInformation, mbOK, 0);
     SetTranslator(translator);
 }
