@@ -353,5 +353,30 @@ TEST_F(GraphCommands, lineLengthTypedOutsideItsRange_isRefusedWithTheMessage)
     EXPECT_EQ(Document().GraphCount(), 0);
 }
 
+// Choosing the Table kind makes the dialog taller: it stays whole on the
+// screen, OK and Cancel within reach.
+TEST_F(GraphCommands, tableKind_keepsTheDialogOnTheScreen)
+{
+    ProgramOptions().Common.ZoomTableWindow = true;
+    ModalScript script;
+    script.Dialog([](TGraphPropsForm& dialog) {
+        const QRect area = dialog.screen()->availableGeometry();
+        dialog.move(area.left() + 10, area.bottom() - dialog.frameGeometry().height() - 10);
+        dialog.FuncStyleComboBox->setCurrentIndex(6);
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        EXPECT_GT(dialog.height(), 600);
+        EXPECT_TRUE(area.contains(dialog.frameGeometry())) << dialog.frameGeometry().y() << "+"
+                                                           << dialog.frameGeometry().height() << " on "
+                                                           << area.height();
+        auto* zoom = dialog.findChild<QPushButton*>("ZoomButton");
+        zoom->click();  // back to the normal grid and enlarged again
+        zoom->click();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        EXPECT_TRUE(area.contains(dialog.frameGeometry()));
+        dialog.CancelButton->click();
+    });
+    Trigger(CommandId::AddGraph);
+}
+
 }  // namespace
 }  // namespace vg

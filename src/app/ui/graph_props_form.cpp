@@ -16,6 +16,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -33,6 +34,8 @@ namespace vg {
 namespace {
 
 constexpr int kFormulaEditLength = 250;
+// Rows of the table grid at its normal size.
+constexpr int kNormalTableRows = 7;
 
 // Pages of the two stacks.
 enum FormulaPage { kFormulaYFromX, kFormulaXFromY, kFormulaPolar, kFormulaParam, kFormulaEquation,
@@ -591,7 +594,7 @@ void TGraphPropsForm::ApplyZoom()
     // The enlarged grid shows about three times as many rows.
     const bool zoomed = ProgramOptions().Common.ZoomTableWindow;
     const int rowHeight = std::max(1, c_->NumTableGrid->verticalHeader()->defaultSectionSize());
-    constexpr int kNormalRows = 7;
+    constexpr int kNormalRows = kNormalTableRows;
     constexpr int kZoomedRows = 20;
     c_->NumTableGrid->setMinimumHeight(rowHeight * kNormalRows);
     int rows = kNormalRows;
@@ -605,7 +608,45 @@ void TGraphPropsForm::ApplyZoom()
     }
     c_->NumTableGrid->setMinimumHeight(rowHeight * rows);
     c_->ZoomButton->setChecked(zoomed);
-    if (isVisible()) adjustSize();
+    FitToContents();
+}
+
+void TGraphPropsForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // Once the window has its frame, what does not fit is known.
+    QTimer::singleShot(0, this, &TGraphPropsForm::FitToContents);
+}
+
+// The open dialog takes the size of its new contents and stays whole on the
+// screen: an enlarged table gives up rows it has no room for, and the dialog
+// moves up or left as far as it must (growing would push OK and Cancel off
+// the bottom of the screen).
+void TGraphPropsForm::FitToContents()
+{
+    if (!isVisible()) return;
+    // The pages measure their new contents only when their layout requests
+    // are handled.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    adjustSize();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const int titleBar = frameGeometry().height() - height();
+    const int excess = height() + titleBar - area.height();
+    const int rowHeight = std::max(1, c_->NumTableGrid->verticalHeader()->defaultSectionSize());
+    const int normal = rowHeight * kNormalTableRows;
+    if (excess > 0 && c_->NumTableGrid->isVisible() && c_->NumTableGrid->minimumHeight() > normal) {
+        c_->NumTableGrid->setMinimumHeight(std::max(normal, c_->NumTableGrid->minimumHeight() - excess));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        adjustSize();
+    }
+    QRect frame = frameGeometry();
+    if (frame.right() > area.right()) frame.moveRight(area.right());
+    if (frame.bottom() > area.bottom()) frame.moveBottom(area.bottom());
+    if (frame.left() < area.left()) frame.moveLeft(area.left());
+    if (frame.top() < area.top()) frame.moveTop(area.top());
+    if (frame.topLeft() != frameGeometry().topLeft()) move(frame.topLeft());
 }
 
 void TGraphPropsForm::ZoomButtonClick()
@@ -622,7 +663,6 @@ void TGraphPropsForm::FuncStyleComboBoxChange(int index)
     if (!model_->ChangeKind(index, GlobalDocumentOptions(), values)) return;
     WriteValues(values);
     ShowKindControls();
-    if (isVisible()) adjustSize();
 }
 
 // ---------------------------------------------------------------------------

@@ -49,6 +49,9 @@ public:
 public slots:
     void OKButtonClick();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     struct Controls;
 
@@ -65,6 +68,7 @@ private:
     void UpdateIntervalLabels();
     void UpdateGroupsEnabled();
     void ApplyZoom();
+    void FitToContents();
 
     GraphPropsValues ReadValues();
     void WriteValues(const GraphPropsValues& values);
