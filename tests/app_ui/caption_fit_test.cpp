@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 #include <vector>
 
@@ -66,6 +68,22 @@ TEST(CaptionFit, aWidenedDialogStillMakesRoomForItsLayout)
     dialog.show();
     QApplication::processEvents();
     for (QPushButton* button : buttons) EXPECT_GE(button->width(), button->sizeHint().width());
+}
+
+TEST(CaptionFit, aDialogCaptionedBeforeItsFirstShowOpensAtItsNaturalWidth)
+{
+    InstallCaptionFitting(*qApp);
+    QWidget owner;
+    QDialog dialog(&owner);  // made before it is shown, at a child's small size
+    dialog.setWindowTitle("Graph Properties");  // as a constructor does
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* toolBar = new QToolBar(&dialog);  // its minimum hides what does not fit
+    for (int i = 0; i < 5; ++i) toolBar->addAction(QString("Command %1").arg(i));
+    layout->addWidget(toolBar);
+    ASSERT_GT(dialog.sizeHint().width(), CaptionWidth(dialog.windowTitle()));
+    dialog.show();
+    QApplication::processEvents();
+    EXPECT_GE(dialog.width(), dialog.sizeHint().width());
 }
 
 }  // namespace

@@ -74,16 +74,18 @@ TEST(ToolWindowsLayout, everyTextFitsInEveryLanguage)
     AddGraphToDocument(document, TableGraph(document.Options));
 
     InstallCaptionFitting(*qApp);  // as the main window does
+    QWidget mainWindow;              // the windows' owner, as in VGraph
+    QWidget* owner = &mainWindow;
     const std::vector<std::pair<const char*, std::function<QWidget*()>>> windows = {
-        {"value table", [] { return new TValTableForm({}); }},
-        {"analysis options", [] { return new TResearchOptionsForm; }},
-        {"intersection options", [] { return new TIntersectionOptionsForm; }},
-        {"intersections", [] { return new TIntersectionForm("X", "1", ScanInterval{}); }},
-        {"integral", [&] { return new TIntegralForm(&document); }},
-        {"derivative", [&] { return new TDerivativeForm(&document, 0); }},
-        {"tangent", [&] { return new TTangentForm(&document, 0); }},
-        {"regression", [&] { return new TRegressForm(document, 1); }},
-        {"calculator", [] { return new TCalcForm; }},
+        {"value table", [&] { return new TValTableForm({}, owner); }},
+        {"analysis options", [&] { return new TResearchOptionsForm(owner); }},
+        {"intersection options", [&] { return new TIntersectionOptionsForm(owner); }},
+        {"intersections", [&] { return new TIntersectionForm("X", "1", ScanInterval{}, owner); }},
+        {"integral", [&] { return new TIntegralForm(&document, owner); }},
+        {"derivative", [&] { return new TDerivativeForm(&document, 0, owner); }},
+        {"tangent", [&] { return new TTangentForm(&document, 0, owner); }},
+        {"regression", [&] { return new TRegressForm(document, 1, owner); }},
+        {"calculator", [&] { return new TCalcForm(owner); }},
     };
     for (const auto& file : ShippedLanguageFiles()) {
         std::ifstream in(file, std::ios::binary);

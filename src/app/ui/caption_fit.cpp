@@ -52,7 +52,9 @@ void FitCaption(QWidget& dialog)
         dialog.setMaximumWidth(needed);
         dialog.setMinimumWidth(needed);
     }
-    if (dialog.width() < needed) dialog.resize(needed, dialog.height());
+    // Before the first show the size is not yet the window's own: resizing
+    // then would keep Qt from fitting the window to its contents.
+    if (dialog.isVisible() && dialog.width() < needed) dialog.resize(needed, dialog.height());
 }
 
 void InstallCaptionFitting(QApplication& application)
