@@ -6,9 +6,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QToolBar>
+#include <QVBoxLayout>
 
 #include <cctype>
 #include <filesystem>
@@ -21,6 +24,7 @@
 
 #include "app/translator.h"
 #include "app/ui/caption_fit.h"
+#include "app/ui/translate_component.h"
 #include "document/graph_model.h"
 #include "tables/table_messages.h"
 #include "tables/ui/copy_table_form.h"
@@ -105,6 +109,7 @@ TEST(TableLanguage, everyTextFitsInEveryLanguage)
 {
     InstallCaptionFitting(*qApp);
     TGraphicsManager document(DefaultViewSettings(), DefaultDocumentOptions());
+    QWidget owner;  // as in VGraph, the dialogs have an owner
     for (const auto& entry : std::filesystem::directory_iterator(std::string(VG_SOURCE_DIR) + "/data/lang")) {
         if (entry.path().extension() != ".vgl") continue;
         std::ifstream file(entry.path(), std::ios::binary);
@@ -114,15 +119,15 @@ TEST(TableLanguage, everyTextFitsInEveryLanguage)
         translator.LoadFromBytes(bytes.str());
         SetTranslator(&translator);
         std::vector<std::unique_ptr<QWidget>> windows;
-        windows.emplace_back(new TModifyTableForm(TableFormulaMode::Fill));
-        windows.emplace_back(new TModifyTableForm(TableFormulaMode::Modify));
-        windows.emplace_back(new TFindForm(true));
-        windows.emplace_back(new TReplaceForm(true, true, false));
-        windows.emplace_back(new TCopyTableForm(true, true));
-        windows.emplace_back(new TCopyTableForm(false, true));
-        windows.emplace_back(new TTableInfoForm(TTableGrid()));
-        windows.emplace_back(new TOpenTableForm);
-        windows.emplace_back(new TSaveTableForm(document, -1, "t.txt", true));
+        windows.emplace_back(new TModifyTableForm(TableFormulaMode::Fill, &owner));
+        windows.emplace_back(new TModifyTableForm(TableFormulaMode::Modify, &owner));
+        windows.emplace_back(new TFindForm(true, &owner));
+        windows.emplace_back(new TReplaceForm(true, true, false, &owner));
+        windows.emplace_back(new TCopyTableForm(true, true, &owner));
+        windows.emplace_back(new TCopyTableForm(false, true, &owner));
+        windows.emplace_back(new TTableInfoForm(TTableGrid(), &owner));
+        windows.emplace_back(new TOpenTableForm(&owner));
+        windows.emplace_back(new TSaveTableForm(document, -1, "t.txt", true, &owner));
         for (const auto& window : windows) {
             window->show();
             for (int i = 0; i < 5; ++i) QApplication::processEvents();
@@ -135,6 +140,21 @@ TEST(TableLanguage, everyTextFitsInEveryLanguage)
                     << entry.path().filename() << ": \"" << label->text().toStdString() << "\" is cut off";
             }
             window->hide();
+        }
+        // The grid's toolbar shows every command, whatever the language.
+        QDialog holder(&owner);
+        auto* editor = new TTableEditorWidget(&holder);
+        (new QVBoxLayout(&holder))->addWidget(editor);
+        TranslateComponent(&holder);
+        holder.show();
+        for (int i = 0; i < 5; ++i) QApplication::processEvents();
+        auto* toolBar = editor->findChild<QToolBar*>();
+        ASSERT_NE(toolBar, nullptr);
+        for (QAction* action : toolBar->actions()) {
+            if (action->isSeparator()) continue;
+            const QWidget* button = toolBar->widgetForAction(action);
+            EXPECT_TRUE(button && button->isVisible())
+                << entry.path().filename() << ": \"" << action->text().toStdString() << "\" is hidden";
         }
         SetTranslator(nullptr);
     }

@@ -57,6 +57,15 @@ ReplaceAnswer AnswerOf(int result)
     }
 }
 
+// A toolbar as wide as all its commands: a plain one hides what does not
+// fit behind an extension button, which the text-only style draws as a dot,
+// so a long translation would leave Replace, Cut, Copy and Paste out of reach.
+class TFullToolBar : public QToolBar {
+public:
+    using QToolBar::QToolBar;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 }  // namespace
 
 TTableEditorWidget::TTableEditorWidget(QWidget* parent) : QWidget(parent)
@@ -83,7 +92,7 @@ QAction* TTableEditorWidget::AddCommand(const char* caption, const char* name, v
 
 void TTableEditorWidget::BuildToolbar()
 {
-    toolbar_ = new QToolBar(this);
+    toolbar_ = new TFullToolBar(this);
     toolbar_->setObjectName("TableToolBar");
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     toolbar_->setIconSize(QSize(1, 1));
