@@ -1,0 +1,1 @@
+target_link_libraries(help_pages_fuzz PRIVATE vg_app)
