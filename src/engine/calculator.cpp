@@ -1,5 +1,6 @@
 #include "engine/calculator.h"
 
+#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -321,6 +322,7 @@ TCalculator::TCalculator(const TStackList& postfix)
     if (wellFormed_) {
         program_ = program::Compile(postfix);
         if (program_.depth >= MaxDepth) program_.steps.clear();  // never: the walk needs more
+        recalls_.resize(program_.steps.size());
         decodedRevision_ = postfix.Revision();
     }
 }
@@ -517,22 +519,42 @@ struct MemoLog {
     Extended operator()(Extended v) const { return memo->Log(v); }
 };
 
-// ln |variable| once per evaluation: the powers of one variable (X^2, X^3)
-// meet it again and again. Kept split, as it is read right after it is made.
-struct VariableLogs {
-    kernel::Split value[2];
-    bool known[2] = {false, false};
-};
+std::uint64_t Bits(double d) { return std::bit_cast<std::uint64_t>(d); }
 
+bool Matches(const program::Recall& r, kernel::Split a, kernel::Split b = {0, 0})
+{
+    return r.key[0] == Bits(a.hi) && r.key[1] == Bits(a.rest) && r.key[2] == Bits(b.hi) &&
+           r.key[3] == Bits(b.rest);
+}
+
+// Keeps a result (or its error); a value beyond the split's range empties
+// the recall instead.
+void Remember(program::Recall& r, kernel::Split a, kernel::Split b, Extended value, EngineError err)
+{
+    if (err == kEngineOk && !kernel::Splittable(value)) {
+        r.key[0] = program::Recall::kNoKey;
+        return;
+    }
+    r.key[0] = Bits(a.hi);
+    r.key[1] = Bits(a.rest);
+    r.key[2] = Bits(b.hi);
+    r.key[3] = Bits(b.rest);
+    r.error = err;
+    if (err == kEngineOk) r.value = kernel::SplitOf(value);
+}
+
+// ln |variable| for the power rule (PowerWith asks for ln a or ln -a).
 struct VariableLog {
-    VariableLogs* logs;
-    std::uint8_t which;
+    program::Recall* recall;
+    kernel::Split variable;
     Extended operator()(Extended v) const
     {
-        if (logs->known[which]) return kernel::Join(logs->value[which]);
+        const std::uint64_t hi = Bits(variable.hi), rest = Bits(variable.rest);
+        if (recall->key[0] == hi && recall->key[1] == rest) return kernel::Join(recall->value);
         const Extended r = kernel::Ln(v);
-        logs->value[which] = kernel::SplitOf(r);
-        logs->known[which] = true;
+        recall->key[0] = hi;
+        recall->key[1] = rest;
+        recall->value = kernel::SplitOf(r);  // a logarithm always splits
         return r;
     }
 };
@@ -610,9 +632,9 @@ struct KnownLog {
 }
 
 [[gnu::noinline]] Extended VariablePowerStep(kernel::Split base, kernel::Split exponent, EngineError& err,
-                                             VariableLogs& logs, std::uint8_t which) noexcept
+                                             program::Recall& log) noexcept
 {
-    return PowerWith(kernel::Join(base), kernel::Join(exponent), err, VariableLog{&logs, which});
+    return PowerWith(kernel::Join(base), kernel::Join(exponent), err, VariableLog{&log, base});
 }
 
 [[gnu::noinline]] Extended KnownBasePowerStep(const program::Step& s, kernel::Split exponent,
@@ -667,7 +689,6 @@ static_assert(sizeof(Extended) == sizeof(kernel::Split));
 {
     using namespace program;
     Extended* below = Stack.get();
-    VariableLogs variableLogs;
     EngineError err = kEngineOk;
     Extended top = 0;
     for (const Step* s = program_.steps.data();; ++s) {
@@ -739,10 +760,20 @@ static_assert(sizeof(Extended) == sizeof(kernel::Split));
         case kVariablePower: {
             const kernel::Split base = s->base == kX ? xs : ys;
             kernel::Split exponent;
-            if (SplitOperand(*s, xs, ys, exponent)) {
-                top = VariablePowerStep(base, exponent, err, variableLogs, s->base);
-            } else {
+            if (!SplitOperand(*s, xs, ys, exponent)) {
                 top = WholePowerStep(kernel::Join(base), s->value, err, logs_);
+            } else if (!s->recall) {
+                top = VariablePowerStep(base, exponent, err, variableLogs_[s->base]);
+            } else {
+                program::Recall& recall = recalls_[s - program_.steps.data()];
+                if (Matches(recall, base, exponent)) {
+                    err = recall.error;
+                    if (err != kEngineOk) goto failed;
+                    top = kernel::Join(recall.value);
+                    break;
+                }
+                top = VariablePowerStep(base, exponent, err, variableLogs_[s->base]);
+                Remember(recall, base, exponent, top, err);
             }
             if (err != kEngineOk) goto failed;
             break;
@@ -750,7 +781,7 @@ static_assert(sizeof(Extended) == sizeof(kernel::Split));
         case kVariableToTop: {
             const kernel::Split base = s->base == kX ? xs : ys;
             if (kernel::Splittable(top)) {
-                top = VariablePowerStep(base, kernel::SplitOf(top), err, variableLogs, s->base);
+                top = VariablePowerStep(base, kernel::SplitOf(top), err, variableLogs_[s->base]);
             } else {
                 top = WholePowerStep(kernel::Join(base), top, err, logs_);
             }
@@ -801,8 +832,22 @@ static_assert(sizeof(Extended) == sizeof(kernel::Split));
             top = Relate(s->code, Pop(--below), top);
             break;
         case kFunction:
-            top = kernel::Splittable(top) ? FunctionStep(s->code, kernel::SplitOf(top), err)
-                                          : WholeFunctionStep(s->code, top, err);
+            if (s->recall && kernel::Splittable(top)) {
+                const kernel::Split argument = kernel::SplitOf(top);
+                program::Recall& recall = recalls_[s - program_.steps.data()];
+                if (Matches(recall, argument)) {
+                    err = recall.error;
+                    if (err != kEngineOk) goto failed;
+                    top = kernel::Join(recall.value);
+                    break;
+                }
+                top = FunctionStep(s->code, argument, err);
+                Remember(recall, argument, {0, 0}, top, err);
+            } else if (kernel::Splittable(top)) {
+                top = FunctionStep(s->code, kernel::SplitOf(top), err);
+            } else {
+                top = WholeFunctionStep(s->code, top, err);
+            }
             if (err != kEngineOk) goto failed;
             break;
         default:

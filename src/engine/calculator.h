@@ -75,6 +75,11 @@ private:
     bool wellFormed_ = false;
     LogMemo logs_;
     program::Program program_;
+    // One per step (used by the powers and functions), and ln |x|, ln |y|: a
+    // grid of two variables meets the same arguments again along its rows,
+    // the powers of a variable its logarithm.
+    std::vector<program::Recall> recalls_;
+    program::Recall variableLogs_[2];
 };
 
 // One operation of the evaluator on ready operands: a is the left operand of

@@ -13,6 +13,7 @@ struct Node {
     LexCode code = 0;
     Extended value = 0;  // numbers
     int left = -1, right = -1;
+    std::uint8_t variables = 0;  // bit 0: depends on x, bit 1: on y
 };
 
 // Deeper forms are left to the plain walk: the generator recurses.
@@ -28,6 +29,8 @@ bool BuildTree(const TStackList& postfix, std::vector<Node>& nodes, int& root)
         n.code = l.Code;
         if (IsOperand(l.Code)) {
             if (l.Code == lex::Number) n.value = l.Value;
+            if (l.Code == lex::Var1) n.variables = 1;
+            if (l.Code == lex::Var2) n.variables = 2;
         } else if (IsBinaryOperator(l.Code)) {
             if (open.size() < 2) return false;
             n.right = open.back();
@@ -39,6 +42,8 @@ bool BuildTree(const TStackList& postfix, std::vector<Node>& nodes, int& root)
             n.right = open.back();
             open.pop_back();
         }
+        if (n.left >= 0) n.variables |= nodes[n.left].variables;
+        if (n.right >= 0) n.variables |= nodes[n.right].variables;
         const int h = 1 + std::max(n.left < 0 ? 0 : height[n.left], n.right < 0 ? 0 : height[n.right]);
         if (h > kMaxHeight) return false;
         nodes.push_back(n);
@@ -52,7 +57,10 @@ bool BuildTree(const TStackList& postfix, std::vector<Node>& nodes, int& root)
 
 class Generator {
 public:
-    Generator(const std::vector<Node>& nodes, Program& program) : nodes_(nodes), program_(program) {}
+    Generator(const std::vector<Node>& nodes, int root, Program& program)
+        : nodes_(nodes), program_(program), allVariables_(nodes[root].variables)
+    {
+    }
 
     void Generate(int index)
     {
@@ -63,7 +71,9 @@ public:
         }
         if (n.left < 0) {
             Generate(n.right);
-            Emit(Unary(n.code));
+            Step u = Unary(n.code);
+            u.recall = u.op == kFunction && Recalled(n);
+            Emit(u);
             return;
         }
         const Node& left = nodes_[n.left];
@@ -71,6 +81,7 @@ public:
         if (IsOperand(right.code)) {
             Generate(n.left);
             OperatorOperand(n.code, right);
+            if (program_.steps.back().op == kVariablePower) program_.steps.back().recall = Recalled(n);
         } else if (IsOperand(left.code)) {
             Generate(n.right);
             OperandOperator(n.code, left);
@@ -94,6 +105,10 @@ public:
     }
 
 private:
+    // A result that depends on fewer variables than the formula (or on none)
+    // is met again while the others change: worth remembering.
+    bool Recalled(const Node& n) const { return n.variables != allVariables_ && n.code != lex::Random; }
+
     static Step Unary(LexCode code)
     {
         Step s;
@@ -197,6 +212,7 @@ private:
 
     const std::vector<Node>& nodes_;
     Program& program_;
+    std::uint8_t allVariables_;
     std::int32_t below_ = 0;
 };
 
@@ -209,7 +225,7 @@ Program Compile(const TStackList& postfix)
     nodes.reserve(postfix.Count());
     int root = -1;
     if (!BuildTree(postfix, nodes, root)) return program;
-    Generator generator(nodes, program);
+    Generator generator(nodes, root, program);
     generator.Generate(root);
     generator.Finish();
     return program;

@@ -62,6 +62,17 @@ struct Step {
     LexCode code = 0;         // kOperatorOperand, kOperandOperator, kRelateBelow, kFunction
     std::uint8_t operand = 0; // Operand of kOperatorOperand, kOperandOperator, kVariablePower
     std::uint8_t base = 0;    // kVariablePower, kVariableToTop: kX or kY
+    bool recall = false;      // kVariablePower, kFunction: keep the last result (see Recall)
+};
+
+// The last arguments and result of a step that calls kernels (or the last
+// value of a variable and its logarithm). Arguments are compared by their
+// split bits; a key that no split has marks it empty.
+struct Recall {
+    std::uint64_t key[4] = {kNoKey, kNoKey, kNoKey, kNoKey};
+    kernel::Split value = {0, 0};
+    std::uint8_t error = 0;
+    static constexpr std::uint64_t kNoKey = 0x7ff8dead00000000ULL;  // a NaN
 };
 
 struct Program {

@@ -224,6 +224,38 @@ TEST(CalculateEquivalence, matchesStatedTangentAndCotangent_acrossMagnitudes)
     }
 }
 
+// Grids as two-variable graphs scan them, one variable held along a row:
+// results remembered from one point are met again at the next.
+TEST(CalculateEquivalence, matchesPlainWalkBitForBit_alongGridRows)
+{
+    FormulaMaker maker(777);
+    const Extended rows[] = {-1, -0.0L, 0, 0.5L, 2, 1e-300L, 1e300L, 3.7L};
+    int mismatches = 0, defined = 0;
+    for (int f = 0; f < 600; ++f) {
+        const std::string formula = maker.Make(1 + f % 5);
+        TStackList postfix;
+        if (CompileFormula(formula, "X", "Y", postfix) != kEngineOk) continue;
+        TCalculator2Var calculator(postfix);
+        for (Extended held : rows) {
+            for (int i = 0; i < 12; ++i) {
+                const Extended moving = -3 + 0.5L * (i / 2);  // each value twice in a row
+                const bool xHeld = f % 2 == 0;
+                const Extended x = xHeld ? held : moving, y = xHeld ? moving : held;
+                EngineError code = kEngineOk;
+                const Extended got = calculator.Calculate(postfix, code, x, y);
+                const Result want = PlainWalk(postfix, x, y);
+                if (want.code == kEngineOk) ++defined;
+                const bool same = code == want.code && (code != kEngineOk || SameBits(got, want.value));
+                if (!same && ++mismatches <= 10) {
+                    ADD_FAILURE() << formula << " at x=" << static_cast<double>(x) << " y=" << static_cast<double>(y);
+                }
+            }
+        }
+    }
+    EXPECT_GT(defined, 10000);
+    EXPECT_EQ(mismatches, 0);
+}
+
 // Deep stacks and long chains: the value stack is used to its sized depth.
 TEST(CalculateEquivalence, matchesPlainWalk_whenStackIsDeep)
 {
