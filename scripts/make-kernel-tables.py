@@ -100,6 +100,14 @@ words = [(g >> (64 * (3 - k))) & (2**64 - 1) for k in range(4)]
 w("const std::uint64_t kInversePiBits[4] = {" + ", ".join(f"0x{v:016x}ULL" for v in words) + "};")
 w("")
 
+# tan: tan(j*pi/512) for j = 0..128.
+w("const Pair kTanTable[129] = {")
+for j in range(129):
+    hi, lo = pair(mp.tan(j * mp.pi / 512))
+    w(f"    {{{hi}, {lo}}},")
+w("};")
+w("")
+
 # atan: atan(j/128) for j = 0..256 and pi/2 - atan(j/128) for j = 0..64.
 w("const Pair kAtanTable[257] = {")
 for j in range(257):

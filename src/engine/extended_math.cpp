@@ -107,20 +107,6 @@ struct Wide {
     long double hi, lo;
 };
 
-// sin(i*pi/512 + h + hl) to about 2^-75 relative, as hi + lo.
-Wide WideSinOfSum(int i, long double h, long double hl) noexcept
-{
-    const SinCosParts p = SmallAngle(h);
-    const Pair& s = kSinTable[i];
-    const long double c = kSinTable[256 - i].hi;
-    long double prod, prodError, a, aError;
-    TwoProduct(c, h, prod, prodError);
-    TwoSum(s.hi, prod, a, aError);
-    const long double rest = aError + (prodError + (c * (p.sm + hl) + (s.hi * p.cm + s.lo)));
-    const long double hi = a + rest;
-    return {hi, rest - (hi - a)};
-}
-
 // (n.hi + n.lo) / (d.hi + d.lo), rounded once.
 long double Divide(const Wide& n, const Wide& d) noexcept
 {
@@ -128,6 +114,35 @@ long double Divide(const Wide& n, const Wide& d) noexcept
     long double p, pe;
     TwoProduct(q, d.hi, p, pe);
     return q + ((((n.hi - p) - pe) + n.lo) - q * d.lo) / d.hi;
+}
+
+// head + rest as hi + lo with lo below half an ulp of hi: Divide's one
+// correction step is exact only for such a tail (tan g - g is far larger).
+// Needs |head| >= |rest|.
+void Normalize(long double head, long double rest, Wide& w) noexcept
+{
+    w.hi = head + rest;
+    w.lo = rest - (w.hi - head);
+}
+
+// tan(j*pi/512 + g + gl) = N / D for 0 <= j <= 128 and 0 <= g <= pi/512,
+// with T = tan(j*pi/512) and t = tan(g + gl): N = T + t, D = 1 - T t. D lies
+// in [0.99, 1]: nothing cancels.
+void TangentParts(int j, long double g, long double gl, Wide& n, Wide& d) noexcept
+{
+    const long double g2 = g * g;
+    // tan g - g, and the small part gl with the derivative 1 + g^2.
+    const long double p =
+        g * g2 * (1 / 3.0L + g2 * (2 / 15.0L + g2 * (17 / 315.0L + g2 * (62 / 2835.0L)))) + gl * (1 + g2);
+    const Pair& t = kTanTable[j];
+    long double s, se;
+    TwoSum(t.hi, g, s, se);
+    Normalize(s, se + (t.lo + p), n);
+    long double m, me;
+    TwoProduct(t.hi, g, m, me);
+    long double one, oneError;
+    TwoSum(1, -m, one, oneError);
+    Normalize(one, oneError - (me + (t.hi * p + t.lo * g)), d);
 }
 
 }  // namespace
@@ -144,13 +159,24 @@ long double TanOrCot(long double x, bool inverse) noexcept
     }
     ReducedAngle r;
     if (!(ax < 0x1p20L) || !Reduce(ax, r)) ReduceCarefully(ax, r);
+    // theta = i*pi/512 + h in [0, pi/2) and its complement (255-i)*pi/512 + hc.
+    // tan x is tan theta in even quadrants and -cot theta in odd ones; cot
+    // theta is the tangent of the complement.
     const int i = r.index & 255;
-    const Wide sine = WideSinOfSum(i, r.h, r.hl);
-    const Wide cosine = WideSinOfSum(255 - i, r.hc, r.hcl);
-    // tan is sin/cos of theta in even quadrants and -cos/sin in odd ones.
     const bool odd = (r.index >> 8) & 1;
-    const bool sineOnTop = odd == inverse;
-    long double t = sineOnTop ? Divide(sine, cosine) : Divide(cosine, sine);
+    const bool ofComplement = odd != inverse;
+    int j = ofComplement ? 255 - i : i;
+    long double g = ofComplement ? r.hc : r.h, gl = ofComplement ? r.hcl : r.hl;
+    // Beyond pi/4 the reciprocal of the other angle's tangent.
+    const bool reciprocal = j > 127;
+    if (reciprocal) {
+        j = 255 - j;
+        g = ofComplement ? r.h : r.hc;
+        gl = ofComplement ? r.hl : r.hcl;
+    }
+    Wide n, d;
+    TangentParts(j, g, gl, n, d);
+    long double t = reciprocal ? Divide(d, n) : Divide(n, d);
     if (odd) t = -t;
     return x < 0 ? -t : t;
 }

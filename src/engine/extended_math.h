@@ -30,6 +30,7 @@ extern const Pair kSinTable[257];  // sin(i*pi/512), i = 0..256
 extern const long double kPiBy512Part1, kPiBy512Part2, kPiBy512Part3, kPiBy512Rest, k512ByPi;
 extern const Pair kPiBy512;
 extern const std::uint64_t kInversePiBits[4];  // 1/pi to 256 bits, most significant first
+extern const Pair kTanTable[129];            // tan(j*pi/512), j = 0..128
 extern const Pair kAtanTable[257];           // atan(j/128), j = 0..256
 extern const Pair kAtanComplementTable[65];  // pi/2 - atan(j/128), j = 0..64
 
@@ -321,8 +322,10 @@ inline long double Cos(long double x) noexcept
     return (q == 1 || q == 2) ? -c : c;
 }
 
-// Tangent (cotangent when inverse): sine and cosine to about 120 bits each,
-// divided with the remainder of the first quotient.
+// Tangent (cotangent when inverse): tan(j*pi/512 + g) from the table and
+// tan g as (T + t) / (1 - T t), numerator and denominator to about 120 bits,
+// divided with the remainder of the first quotient; beyond pi/4 the
+// reciprocal of the complement angle's.
 long double TanOrCot(long double x, bool inverse) noexcept;
 inline long double Tan(long double x) noexcept { return TanOrCot(x, false); }
 inline long double Cot(long double x) noexcept { return TanOrCot(x, true); }
