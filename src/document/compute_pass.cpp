@@ -160,12 +160,15 @@ private:
             done_.wait_for(lock, std::chrono::milliseconds(20), [&t] { return t.state.load() == kDone; });
         }
         lock.unlock();
-        bool result = t.result;
+        // The worker's result is only read once it is done: an interrupted
+        // graph may still be running here.
+        bool result = false;
         if (interrupted) {
             t.progress.stop_.store(true);
             WaitUntilDone(t);
             ClearGraphValues(*t.graph);
-            result = false;
+        } else {
+            result = t.result;
         }
         if (!t.progress.error_.empty()) {
             progress.ProcessMessages();
