@@ -12,10 +12,7 @@ namespace vg {
 
 int RunIntegrateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    IntegralInput input;
-    input.MinX = "-10";
-    input.MaxX = "10";
-    input.StepsNum = "200";
+    IntegralInput input{.MinX = "-10", .MaxX = "10", .StepsNum = "200"};
     bool parts = false;
     std::vector<std::string> formulas;
     for (std::size_t i = 0; i < args.size(); ++i) {

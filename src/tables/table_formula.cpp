@@ -50,12 +50,14 @@ std::string TableFormulaLabel(TableFormulaMode mode, int column)
 
 void TableFormulaVariables(TableFormulaMode mode, int column, std::string& first, std::string& second)
 {
+    // Single characters: assigning the literals trips a false -Wrestrict in
+    // GCC 12's optimised string copy.
     if (mode == TableFormulaMode::Modify) {
-        first = "X";
-        second = "Y";
+        first = 'X';
+        second = 'Y';
     } else {
-        first = column == 0 ? "Y" : "X";
-        second = "N";
+        first = column == 0 ? 'Y' : 'X';
+        second = 'N';
     }
 }
 
