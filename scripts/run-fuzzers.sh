@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every libFuzzer target of a sanitizer build for a while each; the
-# seeds in fuzz/corpus/<target>/ start each run. A finding fails the run and
+# seeds in fuzz/corpus/<target>/ start each run (the help pages' target also
+# starts from the shipped pages in data/help). A finding fails the run and
 # shows the fuzzer's whole report.
 set -uo pipefail
 build=${1:-build-asan}
@@ -17,6 +18,7 @@ for target in "${targets[@]}"; do
   log="$work.log"
   seeds=("$root/fuzz/corpus/$name")
   [ -d "${seeds[0]}" ] || seeds=()
+  [ "$name" = help_pages_fuzz ] && seeds+=("$root/data/help")
   echo "== $name for ${seconds}s"
   if DBUS_SESSION_BUS_ADDRESS=disabled: "$target" -max_total_time="$seconds" \
        -max_len=4096 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
