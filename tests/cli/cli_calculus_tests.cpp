@@ -3,19 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
-#include "cli/cli.h"
+#include "support/cli_support.h"
 
 namespace vg {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace vg::test;
 
 struct Row {
     std::vector<std::string> args;
@@ -38,19 +35,16 @@ void Check(const Row& row)
         EXPECT_EQ(err.str(), row.err) << call;
 }
 
-class CliCalculus : public ::testing::Test {
+class CliCalculus : public CliFiles {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("vg_cli_calculus_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        file_ = (dir_ / "graphs.vgr").string();
+        CliFiles::SetUp();
+        file_ = Path("graphs.vgr");
         Check({{"new", file_, "--add", "YFromX", "X^2", "--add", "XFromY", "Y^2", "--add", "Polar", "A", "--add", "Param",
                 "T^2;SIN(T)", "--add", "Equation", "X-Y", "--add", "YFromX", "SQRT(X)", "--add", "YFromX", "ABS(X)"},
                0, "", ""});
     }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
     std::string file_;
 };
 
@@ -76,7 +70,7 @@ TEST_F(CliCalculus, tangentPrintsTheLineOrTheWindowsMessage)
         {{"tangent", file_, "--at", "1"}, 64, "", "~missing --graph N"},
         {{"tangent", file_, "--graph", "1"}, 64, "", "~missing --at T"},
         {{"tangent", file_, "--graph", "0", "--at", "1"}, 64, "", "~bad graph number '0'"},
-        {{"tangent", (dir_ / "none.vgr").string(), "--graph", "1", "--at", "1"}, 2, "", "~none.vgr: "},
+        {{"tangent", Path("none.vgr"), "--graph", "1", "--at", "1"}, 2, "", "~none.vgr: "},
     };
     for (const Row& row : rows) Check(row);
 }

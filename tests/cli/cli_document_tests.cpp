@@ -2,66 +2,35 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
-#include "cli/cli.h"
+#include "support/cli_support.h"
 
 namespace vg {
 namespace {
 
+using namespace vg::test;
+
 namespace fs = std::filesystem;
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result RunDocumentCli(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-class CliDocument : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() / ("vg_cli_document_" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    std::string Path(const std::string& name) const { return (dir / name).string(); }
-    fs::path dir;
-};
+using CliDocument = CliFiles;
 
 TEST_F(CliDocument, newInfoCheck_describeEveryKind)
 {
     std::string file = Path("all.vgr");
-    Result made = RunDocumentCli({"new", file, "--add", "YFromX", "SIN(X)", "--add", "XFromY", "Y^2", "--add", "Polar", "1",
+    CliResult made = RunCliCommand({"new", file, "--add", "YFromX", "SIN(X)", "--add", "XFromY", "Y^2", "--add", "Polar", "1",
                        "--add", "Param", "COS(T);SIN(T)", "--add", "Equation", "X^2+Y^2-1", "--relation", "<0",
                        "--add", "DifField", "X*Y", "--add", "Table", "1,2;3,4.5"});
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(fs::file_size(file), 9u * 2028);
 
-    Result check = RunDocumentCli({"check", file});
+    CliResult check = RunCliCommand({"check", file});
     EXPECT_EQ(check.status, 0);
     EXPECT_EQ(check.out, "valid\n");
 
-    Result info = RunDocumentCli({"info", file});
+    CliResult info = RunCliCommand({"info", file});
     ASSERT_EQ(info.status, 0);
     EXPECT_EQ(info.out,
               "1: Y(x)=SIN(X)\n2: X(y)=Y^2\n3: R(a)=1\n4: X(t)=COS(T); Y(t)=SIN(T)\n5: X^2+Y^2-1<0\n"
@@ -71,10 +40,9 @@ TEST_F(CliDocument, newInfoCheck_describeEveryKind)
 TEST_F(CliDocument, new_givesEachGraphAColourOfItsOwn)
 {
     std::string file = Path("colours.vgr");
-    ASSERT_EQ(RunDocumentCli({"new", file, "--add", "YFromX", "X", "--add", "Polar", "1", "--add", "Table", "1,2"}).status,
+    ASSERT_EQ(RunCliCommand({"new", file, "--add", "YFromX", "X", "--add", "Polar", "1", "--add", "Table", "1,2"}).status,
               0);
-    std::ifstream in(file, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = FileBytes(file);
     ASSERT_EQ(bytes.size(), 5u * 2028);
     // The default colour 2 first, then the least used ones in order.
     const int colourOffset = 7;
@@ -86,8 +54,8 @@ TEST_F(CliDocument, new_givesEachGraphAColourOfItsOwn)
 TEST_F(CliDocument, compute_printsOnePointPerLine)
 {
     std::string file = Path("one.vgr");
-    ASSERT_EQ(RunDocumentCli({"new", file, "--add", "YFromX", "1/X", "--add", "Table", "3,1;1,2"}).status, 0);
-    Result r = RunDocumentCli({"compute", file, "--graph", "1"});
+    ASSERT_EQ(RunCliCommand({"new", file, "--add", "YFromX", "1/X", "--add", "Table", "3,1;1,2"}).status, 0);
+    CliResult r = RunCliCommand({"compute", file, "--graph", "1"});
     ASSERT_EQ(r.status, 0) << r.err;
     std::vector<std::string> lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 202u);
@@ -96,7 +64,7 @@ TEST_F(CliDocument, compute_printsOnePointPerLine)
     EXPECT_EQ(lines[101], "0 inf");
     EXPECT_EQ(lines[201], "10 0.1");
 
-    Result table = RunDocumentCli({"compute", file, "--graph", "2"});
+    CliResult table = RunCliCommand({"compute", file, "--graph", "2"});
     EXPECT_EQ(table.out, "graph 2: Table: 2 items: 2 points\n1 2\n3 1\n");
 }
 
@@ -125,7 +93,7 @@ TEST_F(CliDocument, badInput_givesTheMessagesAndExitCodes)
         {{"info", "a.vgr", "b.vgr"}, 64, "", "vgraph-cli: info: "},
     };
     for (const Row& row : rows) {
-        Result r = RunDocumentCli(row.args);
+        CliResult r = RunCliCommand(row.args);
         EXPECT_EQ(r.status, row.status) << row.args[0] << " " << r.err;
         EXPECT_EQ(r.out, row.out) << row.args[0];
         EXPECT_EQ(r.err.rfind(row.errStart, 0), 0u) << r.err;
@@ -141,13 +109,13 @@ TEST_F(CliDocument, new_refusesEmptyFormulas_andWritesNothing)
         {"Equation", ""}, {"DifField", " "},
     };
     for (const auto& add : adds) {
-        Result r = RunDocumentCli({"new", Path("e.vgr"), "--add", "YFromX", "X", "--add", add[0], add[1]});
+        CliResult r = RunCliCommand({"new", Path("e.vgr"), "--add", "YFromX", "X", "--add", add[0], add[1]});
         EXPECT_EQ(r.status, 2) << add[0];
         EXPECT_EQ(r.err, "vgraph-cli: Empty formula\n") << add[0];
         EXPECT_FALSE(fs::exists(Path("e.vgr"))) << add[0];
     }
     // A table without points is no formula: it may be empty.
-    EXPECT_EQ(RunDocumentCli({"new", Path("e.vgr"), "--add", "Table", ""}).status, 0);
+    EXPECT_EQ(RunCliCommand({"new", Path("e.vgr"), "--add", "Table", ""}).status, 0);
 }
 
 // A document is a whole number of 2028-byte records: a cut-off file is
@@ -155,16 +123,15 @@ TEST_F(CliDocument, new_refusesEmptyFormulas_andWritesNothing)
 TEST_F(CliDocument, cutOffDocuments_areRefusedByEveryCommand)
 {
     std::string good = Path("good.vgr");
-    ASSERT_EQ(RunDocumentCli({"new", good, "--add", "YFromX", "X", "--add", "Polar", "1", "--add", "Table", "1,2"}).status,
+    ASSERT_EQ(RunCliCommand({"new", good, "--add", "YFromX", "X", "--add", "Polar", "1", "--add", "Table", "1,2"}).status,
               0);
-    std::ifstream in(good, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = FileBytes(good);
     for (std::size_t size : {std::size_t{9000}, std::size_t{5000}, bytes.size() - 1}) {
         const std::string cut = Path("cut.vgr");
         std::ofstream(cut, std::ios::binary | std::ios::trunc) << bytes.substr(0, size);
         const std::string message = "vgraph-cli: " + cut + ": Incorrect format of the file\n";
         for (const char* command : {"check", "info", "compute"}) {
-            Result r = RunDocumentCli({command, cut});
+            CliResult r = RunCliCommand({command, cut});
             EXPECT_EQ(r.status, 2) << command << " " << size;
             EXPECT_EQ(r.err, message) << command << " " << size;
         }
@@ -175,7 +142,7 @@ TEST_F(CliDocument, cutOffDocuments_areRefusedByEveryCommand)
 TEST_F(CliDocument, new_intoMissingFolder_failsWithoutCreatingIt)
 {
     const std::string file = Path("no/such/dir/x.vgr");
-    Result r = RunDocumentCli({"new", file, "--add", "YFromX", "X"});
+    CliResult r = RunCliCommand({"new", file, "--add", "YFromX", "X"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "vgraph-cli: " + file + ": Input-output error\n");
     EXPECT_FALSE(fs::exists(Path("no")));
@@ -184,11 +151,11 @@ TEST_F(CliDocument, new_intoMissingFolder_failsWithoutCreatingIt)
 // Through a symbolic link the target is written and the link stays.
 TEST_F(CliDocument, new_throughSymbolicLink_writesTheTarget)
 {
-    fs::create_directories(dir / "real");
-    fs::create_symlink("real/doc.vgr", dir / "link.vgr");
-    ASSERT_EQ(RunDocumentCli({"new", Path("link.vgr"), "--add", "YFromX", "X"}).status, 0);
-    EXPECT_TRUE(fs::is_symlink(dir / "link.vgr"));
-    EXPECT_EQ(fs::file_size(dir / "real" / "doc.vgr"), 3u * 2028);
+    fs::create_directories(Folder() / "real");
+    fs::create_symlink("real/doc.vgr", Folder() / "link.vgr");
+    ASSERT_EQ(RunCliCommand({"new", Path("link.vgr"), "--add", "YFromX", "X"}).status, 0);
+    EXPECT_TRUE(fs::is_symlink(Folder() / "link.vgr"));
+    EXPECT_EQ(fs::file_size(Folder() / "real" / "doc.vgr"), 3u * 2028);
 }
 
 }  // namespace

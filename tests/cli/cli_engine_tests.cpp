@@ -7,23 +7,14 @@
 
 #include "cli/cli.h"
 #include "cli/cli_commands.h"
+#include "support/cli_support.h"
 #include "support/comma_locale.h"
 #include "support/readable_test_names.h"
 
 namespace vg {
 namespace {
 
-struct CliResult {
-    int status;
-    std::string out, err;
-};
-
-CliResult RunCommand(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using namespace vg::test;
 
 struct EvalRow {
     std::vector<std::string> args;
@@ -39,7 +30,7 @@ TEST_P(EvalCommand, printsResultAndExitStatus)
     const EvalRow& row = GetParam();
     std::vector<std::string> args = {"eval"};
     args.insert(args.end(), row.args.begin(), row.args.end());
-    const CliResult r = RunCommand(args);
+    const CliResult r = RunCliCommand(args);
     EXPECT_EQ(r.status, row.status);
     EXPECT_EQ(r.out, row.out);
     if (row.err == "*") {
@@ -92,7 +83,7 @@ TEST(EvalCommand, usesPoint_whenProcessLocaleUsesComma)
 {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     if (!test::UseCommaLocale()) GTEST_SKIP() << "the tests' comma locale is not built";
-    const CliResult r = RunCommand({"eval", "X/8", "X=1.5"});
+    const CliResult r = RunCliCommand({"eval", "X/8", "X=1.5"});
     std::setlocale(LC_ALL, previous.c_str());
     EXPECT_EQ(r.out, "0.1875\n");
 }
@@ -108,12 +99,12 @@ TEST(CheckFormulaCommand, printsVerdict)
                            Row{{"(X", "X"}, 2, "Error 3: not enough ')' \n"}}) {
         std::vector<std::string> args = {"check-formula"};
         args.insert(args.end(), row.args.begin(), row.args.end());
-        const CliResult r = RunCommand(args);
+        const CliResult r = RunCliCommand(args);
         EXPECT_EQ(r.status, row.status) << row.args[0];
         EXPECT_EQ(r.out, row.out) << row.args[0];
     }
-    EXPECT_EQ(RunCommand({"check-formula"}).status, 64);
-    EXPECT_EQ(RunCommand({"check-formula", "X", "A", "B", "C"}).status, 64);
+    EXPECT_EQ(RunCliCommand({"check-formula"}).status, 64);
+    EXPECT_EQ(RunCliCommand({"check-formula", "X", "A", "B", "C"}).status, 64);
 }
 
 TEST(NumberCommand, printsValuesInTheShortestExactText)
@@ -126,7 +117,7 @@ TEST(NumberCommand, printsValuesInTheShortestExactText)
                            Row{{"format", "0.00015"}, "1.5*10^(-4)\n"}}) {
         std::vector<std::string> args = {"number"};
         args.insert(args.end(), row.args.begin(), row.args.end());
-        const CliResult r = RunCommand(args);
+        const CliResult r = RunCliCommand(args);
         EXPECT_EQ(r.status, 0) << row.args[1];
         EXPECT_EQ(r.out, row.out) << row.args[1];
     }
@@ -137,7 +128,7 @@ TEST(NumberCommand, printsValuesInTheShortestExactText)
 TEST(CliHelp, listsTheCommands_andGivesEachCommandsUsage)
 {
     for (const char* ask : {"--help", "-h", "help"}) {
-        const CliResult r = RunCommand({ask});
+        const CliResult r = RunCliCommand({ask});
         EXPECT_EQ(r.status, 0) << ask;
         EXPECT_EQ(r.err, "") << ask;
         for (const CliCommand& c : CliCommands()) {
@@ -149,11 +140,11 @@ TEST(CliHelp, listsTheCommands_andGivesEachCommandsUsage)
     for (const std::vector<std::string>& ask : {std::vector<std::string>{"help", "eval"},
                                                 std::vector<std::string>{"eval", "--help"},
                                                 std::vector<std::string>{"--help", "eval"}}) {
-        const CliResult r = RunCommand(ask);
+        const CliResult r = RunCliCommand(ask);
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.out, "usage: vgraph-cli eval FORMULA [NAME=VALUE ...] [--format]\n");
     }
-    const CliResult kinds = RunCommand({"help", "new"});
+    const CliResult kinds = RunCliCommand({"help", "new"});
     EXPECT_NE(kinds.out.find("Polar (A)"), std::string::npos) << kinds.out;
 }
 
@@ -162,13 +153,13 @@ TEST(CliHelp, unknownCommands_pointToHelp_withUsageStatus)
     for (const std::vector<std::string>& args : {std::vector<std::string>{"nope"},
                                                  std::vector<std::string>{"help", "nope"},
                                                  std::vector<std::string>{"--nope"}}) {
-        const CliResult r = RunCommand(args);
+        const CliResult r = RunCliCommand(args);
         EXPECT_EQ(r.status, 64);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err.rfind("vgraph-cli: unknown command '", 0), 0u) << r.err;
         EXPECT_NE(r.err.find("'vgraph-cli --help'"), std::string::npos) << r.err;
     }
-    const CliResult none = RunCommand({});
+    const CliResult none = RunCliCommand({});
     EXPECT_EQ(none.status, 64);
     EXPECT_EQ(none.err.rfind("vgraph-cli: ", 0), 0u) << none.err;
 }

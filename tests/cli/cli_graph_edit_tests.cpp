@@ -11,50 +11,29 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
-#include "cli/cli.h"
+#include "support/cli_support.h"
 #include "document/document_file.h"
 #include "document/graph_model.h"
 
 namespace vg {
 namespace {
 
+using namespace vg::test;
+
 namespace fs = std::filesystem;
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result RunGraphCli(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::string Bytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-class CliGraphEdit : public ::testing::Test {
+class CliGraphEdit : public CliFiles {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("vg_cli_graph_edit_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
+        CliFiles::SetUp();
         file_ = Path("doc.vgr");
-        const Result made = RunGraphCli({"new", file_, "--add", "YFromX", "sin(x)", "--add", "Param", "cos(t);sin(t)",
+        const CliResult made = RunCliCommand({"new", file_, "--add", "YFromX", "sin(x)", "--add", "Param", "cos(t);sin(t)",
                                  "--add", "Table", "1,2;3,4", "--add", "Equation", "x^2+y^2-4", "--add", "DifField",
                                  "x*y"});
         ASSERT_EQ(made.status, 0) << made.err;
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
     std::unique_ptr<TGraphicsManager> Load(const std::string& path)
     {
         auto doc = std::make_unique<TGraphicsManager>(DefaultViewSettings(), DefaultDocumentOptions());
@@ -69,13 +48,12 @@ protected:
         return text;
     }
 
-    fs::path dir_;
     std::string file_;
 };
 
 TEST_F(CliGraphEdit, edit_setsEachFieldInPlace)
 {
-    const Result r = RunGraphCli({"edit", file_, "--graph", "1", "--formula", "x^2", "--color", "12", "--width", "3",
+    const CliResult r = RunCliCommand({"edit", file_, "--graph", "1", "--formula", "x^2", "--color", "12", "--width", "3",
                           "--style", "2", "--points", "on", "--lines", "off", "--visible", "off", "--min", "-1",
                           "--max", "2.5", "--steps", "300"});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -94,10 +72,10 @@ TEST_F(CliGraphEdit, edit_setsEachFieldInPlace)
     EXPECT_EQ(g.Line.Max.Get(), 2.5L);
     EXPECT_EQ(g.Line.Steps, 300);
 
-    ASSERT_EQ(RunGraphCli({"edit", file_, "--graph", "2", "--formula", "t;t^2"}).status, 0);
-    ASSERT_EQ(RunGraphCli({"edit", file_, "--graph", "3", "--formula", "5,6; 2E3 ,7;8,9"}).status, 0);
-    ASSERT_EQ(RunGraphCli({"edit", file_, "--graph", "4", "--min", "-3", "--steps", "40"}).status, 0);
-    ASSERT_EQ(RunGraphCli({"edit", file_, "--graph", "5", "--steps", "2"}).status, 0);
+    ASSERT_EQ(RunCliCommand({"edit", file_, "--graph", "2", "--formula", "t;t^2"}).status, 0);
+    ASSERT_EQ(RunCliCommand({"edit", file_, "--graph", "3", "--formula", "5,6; 2E3 ,7;8,9"}).status, 0);
+    ASSERT_EQ(RunCliCommand({"edit", file_, "--graph", "4", "--min", "-3", "--steps", "40"}).status, 0);
+    ASSERT_EQ(RunCliCommand({"edit", file_, "--graph", "5", "--steps", "2"}).status, 0);
     doc = Load(file_);
     EXPECT_EQ(GraphDescription(doc->Graph(1).Record), "X(t)=t; Y(t)=t^2");
     EXPECT_EQ(GraphDescription(doc->Graph(2).Record), "Table: 3 items");
@@ -131,17 +109,17 @@ TEST_F(CliGraphEdit, edit_refusedValues_printTheDialogsMessageAndWriteNothing)
         {{"--graph", "4", "--formula", "  "}, "vgraph-cli: Empty formula\n"},
         {{"--graph", "2", "--formula", "cos(t); "}, "vgraph-cli: Empty formula\n"},
     };
-    const std::string before = Bytes(file_);
+    const std::string before = FileBytes(file_);
     for (const Case& c : cases) {
         std::vector<std::string> args = {"edit", file_};
         args.insert(args.end(), c.options.begin(), c.options.end());
         args.insert(args.end(), {"-o", Path("out.vgr")});
-        const Result r = RunGraphCli(args);
+        const CliResult r = RunCliCommand(args);
         EXPECT_EQ(r.status, 2) << c.message;
         EXPECT_EQ(r.err, c.message);
         EXPECT_FALSE(fs::exists(Path("out.vgr"))) << c.message;
     }
-    EXPECT_EQ(Bytes(file_), before);
+    EXPECT_EQ(FileBytes(file_), before);
 }
 
 TEST_F(CliGraphEdit, badArguments_areUsageErrors)
@@ -163,37 +141,37 @@ TEST_F(CliGraphEdit, badArguments_areUsageErrors)
         {"move", file_, "--from", "1"},
         {"move", file_, "--from", "1", "--to", "6"},
     };
-    const std::string before = Bytes(file_);
+    const std::string before = FileBytes(file_);
     for (const auto& args : cases) {
-        const Result r = RunGraphCli(args);
+        const CliResult r = RunCliCommand(args);
         EXPECT_EQ(r.status, 64) << args.back();
         EXPECT_EQ(r.err.rfind("vgraph-cli: ", 0), 0u) << r.err;
     }
-    EXPECT_EQ(Bytes(file_), before);
-    const Result missing = RunGraphCli({"delete", Path("none.vgr"), "--graph", "1"});
+    EXPECT_EQ(FileBytes(file_), before);
+    const CliResult missing = RunCliCommand({"delete", Path("none.vgr"), "--graph", "1"});
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err, "vgraph-cli: " + Path("none.vgr") + ": Input-output error\n");
-    const Result unwritable = RunGraphCli({"delete", file_, "--graph", "1", "-o", Path("no/such/folder.vgr")});
+    const CliResult unwritable = RunCliCommand({"delete", file_, "--graph", "1", "-o", Path("no/such/folder.vgr")});
     EXPECT_EQ(unwritable.status, 1);
 }
 
 TEST_F(CliGraphEdit, deleteAndMove_toAnotherFileOrInPlace)
 {
-    const std::string before = Bytes(file_);
-    ASSERT_EQ(RunGraphCli({"delete", file_, "--graph", "2", "-o", Path("deleted.vgr")}).status, 0);
-    EXPECT_EQ(Bytes(file_), before) << "-o leaves the file itself alone";
+    const std::string before = FileBytes(file_);
+    ASSERT_EQ(RunCliCommand({"delete", file_, "--graph", "2", "-o", Path("deleted.vgr")}).status, 0);
+    EXPECT_EQ(FileBytes(file_), before) << "-o leaves the file itself alone";
     EXPECT_EQ(Descriptions(Path("deleted.vgr")), "Y(x)=sin(x)|Table: 2 items|x^2+y^2-4=0|dy/dx=x*y|");
 
     // Graph I becomes graph J, downwards and upwards.
-    ASSERT_EQ(RunGraphCli({"move", file_, "--from", "1", "--to", "3"}).status, 0);
+    ASSERT_EQ(RunCliCommand({"move", file_, "--from", "1", "--to", "3"}).status, 0);
     EXPECT_EQ(Descriptions(file_), "X(t)=cos(t); Y(t)=sin(t)|Table: 2 items|Y(x)=sin(x)|x^2+y^2-4=0|dy/dx=x*y|");
-    ASSERT_EQ(RunGraphCli({"move", file_, "--from", "5", "--to", "1"}).status, 0);
+    ASSERT_EQ(RunCliCommand({"move", file_, "--from", "5", "--to", "1"}).status, 0);
     EXPECT_EQ(Descriptions(file_), "dy/dx=x*y|X(t)=cos(t); Y(t)=sin(t)|Table: 2 items|Y(x)=sin(x)|x^2+y^2-4=0|");
-    ASSERT_EQ(RunGraphCli({"move", file_, "--from", "1", "--to", "5"}).status, 0);
+    ASSERT_EQ(RunCliCommand({"move", file_, "--from", "1", "--to", "5"}).status, 0);
     EXPECT_EQ(Descriptions(file_), "X(t)=cos(t); Y(t)=sin(t)|Table: 2 items|Y(x)=sin(x)|x^2+y^2-4=0|dy/dx=x*y|");
-    const std::string moved = Bytes(file_);
-    ASSERT_EQ(RunGraphCli({"move", file_, "--from", "2", "--to", "2"}).status, 0);
-    EXPECT_EQ(Bytes(file_), moved);
+    const std::string moved = FileBytes(file_);
+    ASSERT_EQ(RunCliCommand({"move", file_, "--from", "2", "--to", "2"}).status, 0);
+    EXPECT_EQ(FileBytes(file_), moved);
 }
 
 }  // namespace

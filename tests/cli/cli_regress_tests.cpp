@@ -1,48 +1,30 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
-#include "cli/cli.h"
+#include "support/cli_support.h"
 
 namespace vg {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace vg::test;
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result RunRegressCli(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-class CliRegress : public ::testing::Test {
+class CliRegress : public CliFiles {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("vg_cli_regress_" + std::to_string(::getpid()));
-        fs::create_directories(dir);
+        CliFiles::SetUp();
     }
-    void TearDown() override { fs::remove_all(dir); }
     // A document of the given graphs (pairs of kind and formula).
     std::string Document(const std::string& name, const std::vector<std::string>& graphs)
     {
-        std::vector<std::string> args = {"new", (dir / name).string()};
+        std::vector<std::string> args = {"new", Path(name)};
         for (std::size_t i = 0; i + 1 < graphs.size(); i += 2) args.insert(args.end(), {"--add", graphs[i], graphs[i + 1]});
-        EXPECT_EQ(RunRegressCli(args).status, 0);
-        return (dir / name).string();
+        EXPECT_EQ(RunCliCommand(args).status, 0);
+        return Path(name);
     }
-    fs::path dir;
 };
 
 TEST_F(CliRegress, printsTheWindowsThreeLinesOrItsMessage)
@@ -66,12 +48,12 @@ TEST_F(CliRegress, printsTheWindowsThreeLinesOrItsMessage)
     for (const Case& c : cases) {
         std::vector<std::string> args = {"regress", file};
         args.insert(args.end(), c.args.begin(), c.args.end());
-        const Result r = RunRegressCli(args);
+        const CliResult r = RunCliCommand(args);
         EXPECT_EQ(r.status, c.status) << args[3] << r.err;
         EXPECT_EQ(r.out, c.out) << args[3];
     }
     const std::string single = Document("single.vgr", {"Table", "1,2;1,3"});
-    const Result tooFew = RunRegressCli({"regress", single, "--kind", "best"});
+    const CliResult tooFew = RunCliCommand({"regress", single, "--kind", "best"});
     EXPECT_EQ(tooFew.status, 3);
     EXPECT_EQ(tooFew.out, "Not enough numbers for regression\n");
 }
@@ -79,7 +61,7 @@ TEST_F(CliRegress, printsTheWindowsThreeLinesOrItsMessage)
 TEST_F(CliRegress, compareListsEveryModelTabSeparated)
 {
     const std::string file = Document("compare.vgr", {"Table", "1,3;2,5;3,7"});
-    const Result r = RunRegressCli({"regress", file, "--compare"});
+    const CliResult r = RunCliCommand({"regress", file, "--compare"});
     ASSERT_EQ(r.status, 0) << r.err;
     std::istringstream lines(r.out);
     std::vector<std::vector<std::string>> rows;
@@ -100,14 +82,14 @@ TEST_F(CliRegress, compareListsEveryModelTabSeparated)
 TEST_F(CliRegress, refusals)
 {
     const std::string noTable = Document("none.vgr", {"YFromX", "X"});
-    const Result none = RunRegressCli({"regress", noTable, "--kind", "linear"});
+    const CliResult none = RunCliCommand({"regress", noTable, "--kind", "linear"});
     EXPECT_EQ(none.status, 2);
     EXPECT_EQ(none.out, "");
     EXPECT_NE(none.err.find("There is no graph determined by table"), std::string::npos) << none.err;
 
     const std::string file = Document("table.vgr", {"YFromX", "X", "Table", "1,3;2,5"});
-    EXPECT_EQ(RunRegressCli({"regress", file, "--graph", "1", "--kind", "linear"}).status, 2);
-    EXPECT_EQ(RunRegressCli({"regress", (dir / "missing.vgr").string(), "--kind", "linear"}).status, 2);
+    EXPECT_EQ(RunCliCommand({"regress", file, "--graph", "1", "--kind", "linear"}).status, 2);
+    EXPECT_EQ(RunCliCommand({"regress", Path("missing.vgr"), "--kind", "linear"}).status, 2);
     for (const std::vector<std::string>& usage : std::vector<std::vector<std::string>>{
              {"regress", file},
              {"regress", file, "--kind", "cubic"},
@@ -118,7 +100,7 @@ TEST_F(CliRegress, refusals)
              {"regress", file, "--graph", "0", "--kind", "linear"},
              {"regress", "--kind", "linear"},
          }) {
-        const Result r = RunRegressCli(usage);
+        const CliResult r = RunCliCommand(usage);
         EXPECT_EQ(r.status, 64) << usage.back();
         EXPECT_EQ(r.err.rfind("vgraph-cli", 0), 0u) << r.err;
     }

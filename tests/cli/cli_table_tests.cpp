@@ -10,36 +10,21 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
-#include "cli/cli.h"
+#include "support/cli_support.h"
 
 namespace vg {
 namespace {
 
+using namespace vg::test;
+
 namespace fs = std::filesystem;
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result RunTableCli(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-class CliTable : public ::testing::Test {
+class CliTable : public CliFiles {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("vg_cli_table_" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
+        CliFiles::SetUp();
     }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
     std::string Write(const std::string& name, const std::string& bytes) const
     {
         std::ofstream(Path(name), std::ios::binary) << bytes;
@@ -49,7 +34,7 @@ protected:
     std::string Document(const std::string& points)
     {
         const std::string file = Path("doc.vgr");
-        const Result made = RunTableCli({"new", file, "--add", "YFromX", "X", "--add", "Table", points});
+        const CliResult made = RunCliCommand({"new", file, "--add", "YFromX", "X", "--add", "Table", points});
         EXPECT_EQ(made.status, 0) << made.err;
         return file;
     }
@@ -57,33 +42,32 @@ protected:
     {
         std::vector<std::string> args = {"table-write", file};
         args.insert(args.end(), options.begin(), options.end());
-        const Result r = RunTableCli(args);
+        const CliResult r = RunCliCommand(args);
         EXPECT_EQ(r.status, 0) << r.err;
         return r.out;
     }
-    fs::path dir_;
 };
 
 TEST_F(CliTable, tableReadPrintsThePointsWith21Digits)
 {
     const std::string file = Write("t.txt", "X Y\r\n1,5;2,25\r\n3 4 5\r0.1 1e101\n");
-    EXPECT_EQ(RunTableCli({"table-read", file}).out, "1.5 2.25\n3 4\n");
-    const Result rows = RunTableCli({"table-read", Write("r.txt", "X: 1 2 3\nY: 0.1 5\n"), "--rows"});
+    EXPECT_EQ(RunCliCommand({"table-read", file}).out, "1.5 2.25\n3 4\n");
+    const CliResult rows = RunCliCommand({"table-read", Write("r.txt", "X: 1 2 3\nY: 0.1 5\n"), "--rows"});
     EXPECT_EQ(rows.status, 0);
     EXPECT_EQ(rows.out, "1 0.100000000000000000001\n2 5\n");
-    const Result none = RunTableCli({"table-read", Write("e.txt", "no numbers\n")});
+    const CliResult none = RunCliCommand({"table-read", Write("e.txt", "no numbers\n")});
     EXPECT_EQ(none.status, 0);
     EXPECT_EQ(none.out, "");
 }
 
 TEST_F(CliTable, tableReadRefusals)
 {
-    const Result missing = RunTableCli({"table-read", Path("none.txt")});
+    const CliResult missing = RunCliCommand({"table-read", Path("none.txt")});
     EXPECT_EQ(missing.status, 2);
     EXPECT_EQ(missing.err, "vgraph-cli: " + Path("none.txt") + ": File read error\n");
-    EXPECT_EQ(RunTableCli({"table-read", dir_.string()}).status, 2);
-    EXPECT_EQ(RunTableCli({"table-read"}).status, 64);
-    EXPECT_EQ(RunTableCli({"table-read", "a.txt", "--columns"}).status, 64);
+    EXPECT_EQ(RunCliCommand({"table-read", Folder().string()}).status, 2);
+    EXPECT_EQ(RunCliCommand({"table-read"}).status, 64);
+    EXPECT_EQ(RunCliCommand({"table-read", "a.txt", "--columns"}).status, 64);
 }
 
 TEST_F(CliTable, tableWriteGivesSaveTablesBytes)
@@ -98,13 +82,13 @@ TEST_F(CliTable, tableWriteGivesSaveTablesBytes)
 TEST_F(CliTable, tableWriteRefusals)
 {
     const std::string noTable = Path("f.vgr");
-    ASSERT_EQ(RunTableCli({"new", noTable, "--add", "YFromX", "X"}).status, 0);
-    const Result none = RunTableCli({"table-write", noTable});
+    ASSERT_EQ(RunCliCommand({"new", noTable, "--add", "YFromX", "X"}).status, 0);
+    const CliResult none = RunCliCommand({"table-write", noTable});
     EXPECT_EQ(none.status, 2);
     EXPECT_EQ(none.err, "vgraph-cli: " + noTable + ": There is no graph determined by table\n");
-    EXPECT_EQ(RunTableCli({"table-write", noTable, "--graph", "1"}).status, 2);
-    EXPECT_EQ(RunTableCli({"table-write", noTable, "--graph", "2"}).status, 64);
-    EXPECT_EQ(RunTableCli({"table-write", noTable, "--format", "fixed"}).status, 64);
+    EXPECT_EQ(RunCliCommand({"table-write", noTable, "--graph", "1"}).status, 2);
+    EXPECT_EQ(RunCliCommand({"table-write", noTable, "--graph", "2"}).status, 64);
+    EXPECT_EQ(RunCliCommand({"table-write", noTable, "--format", "fixed"}).status, 64);
 }
 
 TEST_F(CliTable, newAddsTablesFromFilesInEitherOrientation)
@@ -112,17 +96,17 @@ TEST_F(CliTable, newAddsTablesFromFilesInEitherOrientation)
     const std::string columns = Write("c.txt", "1 2\r\n3 4\r\n");
     const std::string rows = Write("r.txt", "1 2\r3 4\r");
     const std::string file = Path("n.vgr");
-    const Result made = RunTableCli({"new", file, "--add-table-file", columns, "--add-table-file", rows, "--rows"});
+    const CliResult made = RunCliCommand({"new", file, "--add-table-file", columns, "--add-table-file", rows, "--rows"});
     ASSERT_EQ(made.status, 0) << made.err;
     EXPECT_EQ(TableText(file, {"--graph", "1", "--format", "power"}), "1\t2\r\n3\t4\r\n");
     EXPECT_EQ(TableText(file, {"--graph", "2", "--format", "power"}), "1\t3\r\n2\t4\r\n");
-    const Result info = RunTableCli({"info", file});
+    const CliResult info = RunCliCommand({"info", file});
     EXPECT_NE(info.out.find("1: Table: 2 items"), std::string::npos) << info.out;
-    const Result bad = RunTableCli({"new", Path("m.vgr"), "--add-table-file", Path("none.txt")});
+    const CliResult bad = RunCliCommand({"new", Path("m.vgr"), "--add-table-file", Path("none.txt")});
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.err, "vgraph-cli: " + Path("none.txt") + ": File read error\n");
     EXPECT_FALSE(fs::exists(Path("m.vgr")));
-    EXPECT_EQ(RunTableCli({"new", Path("m.vgr"), "--add-table-file"}).status, 64);
+    EXPECT_EQ(RunCliCommand({"new", Path("m.vgr"), "--add-table-file"}).status, 64);
 }
 
 struct EditCase {
@@ -152,7 +136,7 @@ TEST_F(CliTable, tableEditRunsEachGridCommand)
         std::vector<std::string> args = {"table-edit", file, "--graph", "2"};
         args.insert(args.end(), c.command.begin(), c.command.end());
         args.insert(args.end(), {"-o", Path("out.vgr")});
-        const Result r = RunTableCli(args);
+        const CliResult r = RunCliCommand(args);
         ASSERT_EQ(r.status, 0) << c.command[0] << ": " << r.err;
         EXPECT_EQ(TableText(Path("out.vgr")), c.expected) << c.command[0] << " " << c.command.back();
         EXPECT_EQ(TableText(file), "3\t1\r\n1\t3\r\n2\t2\r\n") << "-o leaves the input alone";
@@ -162,7 +146,7 @@ TEST_F(CliTable, tableEditRunsEachGridCommand)
 TEST_F(CliTable, tableEditWritesBackWithoutOutput)
 {
     const std::string file = Document("3,1;1,3");
-    ASSERT_EQ(RunTableCli({"table-edit", file, "--graph", "2", "swap"}).status, 0);
+    ASSERT_EQ(RunCliCommand({"table-edit", file, "--graph", "2", "swap"}).status, 0);
     EXPECT_EQ(TableText(file), "1\t3\r\n3\t1\r\n");
 }
 
@@ -191,7 +175,7 @@ TEST_F(CliTable, tableEditRefusals)
         {{"table-edit", file, "--graph", "2", "replace", "9", "1"}, 3, "Value not found"},
     };
     for (const Refusal& r : refusals) {
-        const Result result = RunTableCli(r.args);
+        const CliResult result = RunCliCommand(r.args);
         EXPECT_EQ(result.status, r.status) << r.args.back() << ": " << result.err;
         EXPECT_NE(result.err.find(r.message), std::string::npos) << result.err;
     }
@@ -203,13 +187,13 @@ TEST_F(CliTable, tableFromFileThroughEditsBackToTheSamePoints)
 {
     const std::string table = Write("in.txt", "x y\n5 25\n1 1\n3,5 12,25\n");
     const std::string file = Path("t.vgr");
-    ASSERT_EQ(RunTableCli({"new", file, "--add-table-file", table}).status, 0);
-    ASSERT_EQ(RunTableCli({"table-edit", file, "--graph", "1", "sort", "x-asc"}).status, 0);
-    ASSERT_EQ(RunTableCli({"table-edit", file, "--graph", "1", "modify", "y", "y-x^2"}).status, 0);
+    ASSERT_EQ(RunCliCommand({"new", file, "--add-table-file", table}).status, 0);
+    ASSERT_EQ(RunCliCommand({"table-edit", file, "--graph", "1", "sort", "x-asc"}).status, 0);
+    ASSERT_EQ(RunCliCommand({"table-edit", file, "--graph", "1", "modify", "y", "y-x^2"}).status, 0);
     for (std::vector<std::string> form : {std::vector<std::string>{"--format", "mEp"},
                                           std::vector<std::string>{"--format", "power", "--comma"}}) {
         const std::string saved = Write("saved.txt", TableText(file, form));
-        EXPECT_EQ(RunTableCli({"table-read", saved}).out, "1 0\n3.5 0\n5 0\n");
+        EXPECT_EQ(RunCliCommand({"table-read", saved}).out, "1 0\n3.5 0\n5 0\n");
     }
 }
 

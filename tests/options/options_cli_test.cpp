@@ -8,29 +8,17 @@
 #include <map>
 #include <sstream>
 
-#include <unistd.h>
-
 #include "app/options_by_name.h"
-#include "cli/cli.h"
+#include "support/cli_support.h"
 #include "document/document_file.h"
 #include "document/graph_model.h"
 
 namespace vg {
 namespace {
 
+using namespace vg::test;
+
 namespace fs = std::filesystem;
-
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result Cli(const std::vector<std::string>& args)
-{
-    std::ostringstream out, err;
-    const int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
 
 std::map<std::string, std::string> Fields(const std::string& out)
 {
@@ -44,23 +32,19 @@ std::map<std::string, std::string> Fields(const std::string& out)
     return fields;
 }
 
-class OptionsCli : public ::testing::Test {
+class OptionsCli : public CliFiles {
 protected:
     void SetUp() override
     {
-        dir_ = fs::temp_directory_path() / ("vg-options-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        ASSERT_EQ(Cli({"new", File("a.vgr"), "--add", "YFromX", "sin(x)"}).status, 0);
+        CliFiles::SetUp();
+        ASSERT_EQ(RunCliCommand({"new", Path("a.vgr"), "--add", "YFromX", "sin(x)"}).status, 0);
     }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string File(const std::string& name) const { return (dir_ / name).string(); }
 
-    fs::path dir_;
 };
 
 TEST_F(OptionsCli, printsEveryFieldOfBothRecords)
 {
-    const Result r = Cli({"options", File("a.vgr")});
+    const CliResult r = RunCliCommand({"options", Path("a.vgr")});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto fields = Fields(r.out);
     EXPECT_EQ(fields.size(), OptionFieldTexts(DefaultDocumentOptions(), DefaultViewSettings()).size());
@@ -76,19 +60,19 @@ TEST_F(OptionsCli, printsEveryFieldOfBothRecords)
 
 TEST_F(OptionsCli, changesFieldsThroughTheDialogsChecks)
 {
-    const Result r = Cli({"options", File("a.vgr"), "--set", "MinX=-1*10^(-25)", "--set", "LogY=1", "--set",
+    const CliResult r = RunCliCommand({"options", Path("a.vgr"), "--set", "MinX=-1*10^(-25)", "--set", "LogY=1", "--set",
                           "HorWidth=5", "--set", "AxisXName=Time (s)", "--set", "TopTitleFont.Color=0x0000FF",
-                          "--set", "Boxed=1", "-o", File("b.vgr")});
+                          "--set", "Boxed=1", "-o", Path("b.vgr")});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
-    auto fields = Fields(Cli({"options", File("b.vgr")}).out);
+    auto fields = Fields(RunCliCommand({"options", Path("b.vgr")}).out);
     EXPECT_EQ(fields["MinX"], "0");  // stored as checked
     EXPECT_EQ(fields["LogY"], "1");
     EXPECT_EQ(fields["HorWidth"], "5");
     EXPECT_EQ(fields["AxisXName"], "Time (s)");
     EXPECT_EQ(fields["TopTitleFont.Color"], "0x000000FF");
     EXPECT_EQ(fields["Boxed"], "1");
-    EXPECT_EQ(Cli({"check", File("b.vgr")}).status, 0);
+    EXPECT_EQ(RunCliCommand({"check", Path("b.vgr")}).status, 0);
 }
 
 TEST_F(OptionsCli, refusesWithTheDialogsMessage_andWritesNothing)
@@ -109,14 +93,14 @@ TEST_F(OptionsCli, refusesWithTheDialogsMessage_andWritesNothing)
         {"=1", 64, "--set takes NAME=VALUE"},
     };
     for (const Case& c : cases) {
-        const Result r = Cli({"options", File("a.vgr"), "--set", c.set, "-o", File("c.vgr")});
+        const CliResult r = RunCliCommand({"options", Path("a.vgr"), "--set", c.set, "-o", Path("c.vgr")});
         EXPECT_EQ(r.status, c.status) << c.set;
         EXPECT_NE(r.err.find(c.message), std::string::npos) << c.set << ": " << r.err;
         EXPECT_EQ(r.err.rfind("vgraph-cli: ", 0), 0u) << c.set;
-        EXPECT_FALSE(fs::exists(File("c.vgr"))) << c.set;
+        EXPECT_FALSE(fs::exists(Path("c.vgr"))) << c.set;
     }
-    EXPECT_EQ(Cli({"options"}).status, 64);
-    EXPECT_EQ(Cli({"options", File("missing.vgr")}).status, 2);
+    EXPECT_EQ(RunCliCommand({"options"}).status, 64);
+    EXPECT_EQ(RunCliCommand({"options", Path("missing.vgr")}).status, 2);
 }
 
 }  // namespace

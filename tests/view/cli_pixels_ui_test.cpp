@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <string>
 
-#include "view/view_cli_support.h"
+#include "support/cli_support.h"
 
 namespace vg::view_test {
 namespace {
+
+using namespace vg::test;
 
 using PixelCli = CliFiles;
 

@@ -4,10 +4,12 @@
 
 #include <filesystem>
 
-#include "view/view_cli_support.h"
+#include "support/cli_support.h"
 
 namespace vg::view_test {
 namespace {
+
+using namespace vg::test;
 
 using ViewCli = CliFiles;
 
