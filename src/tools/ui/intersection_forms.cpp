@@ -1,19 +1,15 @@
 #include "tools/ui/intersection_forms.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/help_form.h"
 #include "app/ui/translate_component.h"
 #include "tools/ui/tool_window_support.h"
 
@@ -32,33 +28,17 @@ TIntersectionOptionsForm::TIntersectionOptionsForm(QWidget* parent) : QDialog(pa
     formulas->addRow(NewNotationLabel(this, "Y2(x)="), Formula2ComboBox);
     layout->addLayout(formulas);
 
-    auto* parameters = new QGroupBox("Parameters", this);
-    parameters->setObjectName("ParametersGroupBox");
-    auto* form = new QFormLayout(parameters);
-    MinXEdit = NewNamedEdit(parameters, "MinXEdit");
-    MaxXEdit = NewNamedEdit(parameters, "MaxXEdit");
-    StepsNumEdit = NewNamedEdit(parameters, "StepsNumEdit");
-    DigitsNumEdit = NewNamedEdit(parameters, "DigitsNumEdit");
-    form->addRow(new QLabel("Minimum of X", parameters), MinXEdit);
-    form->addRow(new QLabel("Maximum of X", parameters), MaxXEdit);
-    form->addRow(new QLabel("Number of Steps", parameters), StepsNumEdit);
-    form->addRow(new QLabel("Accuracy (Decimal Signs)", parameters), DigitsNumEdit);
-    layout->addWidget(parameters);
+    const ScanIntervalEdits interval = AddScanIntervalGroup(this, layout);
+    MinXEdit = interval.MinX;
+    MaxXEdit = interval.MaxX;
+    StepsNumEdit = interval.StepsNum;
+    DigitsNumEdit = interval.DigitsNum;
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    OKButton = NewNamedButton(this, "OKButton", "OK");
-    OKButton->setDefault(true);
-    CancelButton = NewNamedButton(this, "CancelButton", "Cancel");
-    HelpButton = NewNamedButton(this, "HelpButton", "Help");
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(HelpButton);
-    layout->addLayout(buttons);
-
+    const OptionsButtons buttons = AddOptionsButtons(this, layout, HelpContext);
+    OKButton = buttons.OK;
+    CancelButton = buttons.Cancel;
+    HelpButton = buttons.Help;
     connect(OKButton, &QPushButton::clicked, this, &TIntersectionOptionsForm::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpButton, &QPushButton::clicked, this, [this] { THelpForm::ShowContext(this, HelpContext); });
     TranslateComponent(this);
 }
 
@@ -105,7 +85,7 @@ void TIntersectionOptionsForm::OKButtonClick()
 
 TIntersectionForm::TIntersectionForm(const std::string& formula1, const std::string& formula2,
                                      const ScanInterval& interval, QWidget* parent)
-    : QDialog(parent), search_(std::make_unique<TIntersections>(formula1, formula2, interval))
+    : TScanResultsForm(parent), search_(std::make_unique<TIntersections>(formula1, formula2, interval))
 {
     setObjectName("IntersectionForm");
     setWindowTitle("Intersections");
@@ -115,10 +95,7 @@ TIntersectionForm::TIntersectionForm(const std::string& formula1, const std::str
     layout->addWidget(IntersectionLabel);
     IntersectStringGrid = NewResultGrid(this, "IntersectStringGrid", {" X", " Y"});
     layout->addWidget(IntersectStringGrid, 1);
-    ProgressBar = new QProgressBar(this);
-    ProgressBar->setObjectName("ProgressBar");
-    ProgressBar->setRange(0, 100);
-    layout->addWidget(ProgressBar);
+    AddProgressBar(layout);
 
     auto* parameters = new QGroupBox("Parameters", this);
     parameters->setObjectName("ParametersGroupBox");
@@ -137,18 +114,9 @@ TIntersectionForm::TIntersectionForm(const std::string& formula1, const std::str
     grid->addWidget(DigitsNumLabel, 3, 1);
     layout->addWidget(parameters);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    CloseButton = NewNamedButton(this, "CloseButton", "Close");
-    SaveToFileButton = NewNamedButton(this, "SaveToFileButton", "Save to File...");
-    CopyButton = NewNamedButton(this, "CopyButton", "Copy to Clipboard");
-    buttons->addWidget(SaveToFileButton);
-    buttons->addWidget(CopyButton);
-    buttons->addWidget(CloseButton);
-    layout->addLayout(buttons);
+    AddResultButtons(layout);
     resize(460 * logicalDpiX() / 96, 420 * logicalDpiY() / 96);
 
-    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(SaveToFileButton, &QPushButton::clicked, this,
             [this] { SaveResultsText(this, "Save Analysis Results", search_->ResultsText(false, kCrLf)); });
     connect(CopyButton, &QPushButton::clicked, this, [this] { CopyResultsText(search_->ResultsText(true, kCrLf)); });
@@ -172,28 +140,9 @@ TIntersectionForm::TIntersectionForm(const std::string& formula1, const std::str
 
 TIntersectionForm::~TIntersectionForm() = default;
 
-void TIntersectionForm::ShowScanning(bool scanning)
-{
-    CloseButton->setVisible(!scanning);
-    SaveToFileButton->setVisible(!scanning);
-    CopyButton->setVisible(!scanning);
-    ProgressBar->setVisible(scanning);
-}
-
 void TIntersectionForm::Run()
 {
-    running_ = true;
-    ++runs_;
-    {
-        TWindowScanProgress progress(this, ProgressBar, [this] { ShowResults(); });
-        search_->Run(progress);
-    }
-    running_ = false;
-    ShowResults();
-    ShowScanning(false);
-    SaveToFileButton->setEnabled(true);
-    CopyButton->setEnabled(true);
-    CloseButton->setFocus();
+    RunScan([this](ScanProgress& progress) { search_->Run(progress); });
 }
 
 void TIntersectionForm::ShowResults()
@@ -204,20 +153,6 @@ void TIntersectionForm::ShowResults()
         const IntersectionPoint& point = results.Points()[pointsShown_];
         AppendResultRow(IntersectStringGrid, {ToQString(point.XText), ToQString(point.YText)});
     }
-}
-
-void TIntersectionForm::reject()
-{
-    if (!running_) QDialog::reject();
-}
-
-void TIntersectionForm::closeEvent(QCloseEvent* event)
-{
-    if (running_) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 }  // namespace vg

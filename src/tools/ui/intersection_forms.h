@@ -1,23 +1,19 @@
 #pragma once
 
-#include <QDialog>
-
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "tools/intersections.h"
+#include "tools/ui/tool_window_support.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QProgressBar;
 class QPushButton;
 class QTableWidget;
 
 namespace vg {
-
-class TComputeOnFirstShow;
 
 // "Intersections" parameters: the two formulas, the interval, steps and
 // decimals. OK checks the fields in order and keeps the dialog open on the
@@ -52,7 +48,7 @@ private:
 
 // "Intersections" results: searches when it first shows and lists the
 // points; Save to File and Copy to Clipboard once the search has ended.
-class TIntersectionForm : public QDialog {
+class TIntersectionForm : public TScanResultsForm {
     Q_OBJECT
 public:
     TIntersectionForm(const std::string& formula1, const std::string& formula2, const ScanInterval& interval,
@@ -60,12 +56,8 @@ public:
     ~TIntersectionForm() override;
 
     const TIntersections& Search() const { return *search_; }
-    bool Running() const { return running_; }
-    // How often this window has computed.
-    int Runs() const { return runs_; }
 
     QLabel* IntersectionLabel;
-    QProgressBar* ProgressBar;
     QTableWidget* IntersectStringGrid;
     QLabel* MinXLabel;
     QLabel* MaxXLabel;
@@ -73,25 +65,13 @@ public:
     QLabel* DigitsNumLabel;
     QLineEdit* Formula1ShowEdit;
     QLineEdit* Formula2ShowEdit;
-    QPushButton* CloseButton;
-    QPushButton* SaveToFileButton;
-    QPushButton* CopyButton;
-
-public slots:
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Run();
-    void ShowResults();
-    void ShowScanning(bool scanning);
+    void ShowResults() override;
 
     std::unique_ptr<TIntersections> search_;
     std::size_t pointsShown_ = 0;
-    bool running_ = false;
-    int runs_ = 0;
 };
 
 }  // namespace vg

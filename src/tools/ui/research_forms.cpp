@@ -1,9 +1,7 @@
 #include "tools/ui/research_forms.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,7 +13,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/help_form.h"
 #include "app/ui/translate_component.h"
 #include "tools/ui/tool_window_support.h"
 
@@ -40,18 +37,11 @@ TResearchOptionsForm::TResearchOptionsForm(QWidget* parent) : QDialog(parent)
     formulaRow->addWidget(FormulaComboBox, 1);
     layout->addLayout(formulaRow);
 
-    auto* parameters = new QGroupBox("Parameters", this);
-    parameters->setObjectName("ParametersGroupBox");
-    auto* form = new QFormLayout(parameters);
-    MinXEdit = NewNamedEdit(parameters, "MinXEdit");
-    MaxXEdit = NewNamedEdit(parameters, "MaxXEdit");
-    StepsNumEdit = NewNamedEdit(parameters, "StepsNumEdit");
-    DigitsNumEdit = NewNamedEdit(parameters, "DigitsNumEdit");
-    form->addRow(new QLabel("Minimum of X", parameters), MinXEdit);
-    form->addRow(new QLabel("Maximum of X", parameters), MaxXEdit);
-    form->addRow(new QLabel("Number of Steps", parameters), StepsNumEdit);
-    form->addRow(new QLabel("Accuracy (Decimal Signs)", parameters), DigitsNumEdit);
-    layout->addWidget(parameters);
+    const ScanIntervalEdits interval = AddScanIntervalGroup(this, layout);
+    MinXEdit = interval.MinX;
+    MaxXEdit = interval.MaxX;
+    StepsNumEdit = interval.StepsNum;
+    DigitsNumEdit = interval.DigitsNum;
 
     auto* calculations = new QGroupBox("Calculations", this);
     calculations->setObjectName("CalculationsGroupBox");
@@ -67,20 +57,11 @@ TResearchOptionsForm::TResearchOptionsForm(QWidget* parent) : QDialog(parent)
     boxes->addWidget(UseDerivativeCheckBox);
     layout->addWidget(calculations);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    OKButton = NewNamedButton(this, "OKButton", "OK");
-    OKButton->setDefault(true);
-    CancelButton = NewNamedButton(this, "CancelButton", "Cancel");
-    HelpButton = NewNamedButton(this, "HelpButton", "Help");
-    buttons->addWidget(OKButton);
-    buttons->addWidget(CancelButton);
-    buttons->addWidget(HelpButton);
-    layout->addLayout(buttons);
-
+    const OptionsButtons buttons = AddOptionsButtons(this, layout, HelpContext);
+    OKButton = buttons.OK;
+    CancelButton = buttons.Cancel;
+    HelpButton = buttons.Help;
     connect(OKButton, &QPushButton::clicked, this, &TResearchOptionsForm::OKButtonClick);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpButton, &QPushButton::clicked, this, [this] { THelpForm::ShowContext(this, HelpContext); });
     TranslateComponent(this);
 }
 
@@ -129,7 +110,7 @@ void TResearchOptionsForm::OKButtonClick()
     accept();
 }
 
-TResearchForm::TResearchForm(QWidget* parent) : QDialog(parent)
+TResearchForm::TResearchForm(QWidget* parent) : TScanResultsForm(parent)
 {
     setObjectName("ResearchForm");
     setWindowTitle("Analysis Results");
@@ -169,23 +150,10 @@ TResearchForm::TResearchForm(QWidget* parent) : QDialog(parent)
     results->addLayout(extrema, 2);
     layout->addLayout(results, 1);
 
-    ProgressBar = new QProgressBar(this);
-    ProgressBar->setObjectName("ProgressBar");
-    ProgressBar->setRange(0, 100);
-    layout->addWidget(ProgressBar);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    CloseButton = NewNamedButton(this, "CloseButton", "Close");
-    SaveToFileButton = NewNamedButton(this, "SaveToFileButton", "Save to File...");
-    CopyButton = NewNamedButton(this, "CopyButton", "Copy to Clipboard");
-    buttons->addWidget(SaveToFileButton);
-    buttons->addWidget(CopyButton);
-    buttons->addWidget(CloseButton);
-    layout->addLayout(buttons);
+    AddProgressBar(layout);
+    AddResultButtons(layout);
     resize(560 * logicalDpiX() / 96, 440 * logicalDpiY() / 96);
 
-    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(SaveToFileButton, &QPushButton::clicked, this, &TResearchForm::SaveToFileButtonClick);
     connect(CopyButton, &QPushButton::clicked, this, &TResearchForm::CopyButtonClick);
     firstShow_ = new TComputeOnFirstShow(this, [this] { Run(); });
@@ -215,33 +183,14 @@ int TResearchForm::Execute(const std::string& formula, const AnalysisSettings& s
     zerosShown_ = extremaShown_ = 0;
     ShowResults();
     ShowScanning(true);
+    ProgressBar->setValue(0);
     firstShow_->Rearm();
     return exec();
 }
 
-void TResearchForm::ShowScanning(bool scanning)
-{
-    CloseButton->setVisible(!scanning);
-    SaveToFileButton->setVisible(!scanning);
-    CopyButton->setVisible(!scanning);
-    ProgressBar->setVisible(scanning);
-    if (scanning) ProgressBar->setValue(0);
-}
-
 void TResearchForm::Run()
 {
-    running_ = true;
-    ++runs_;
-    {
-        TWindowScanProgress progress(this, ProgressBar, [this] { ShowResults(); });
-        analysis_->Run(progress);
-    }
-    running_ = false;
-    ShowResults();
-    ShowScanning(false);
-    SaveToFileButton->setEnabled(true);
-    CopyButton->setEnabled(true);
-    CloseButton->setFocus();
+    RunScan([this](ScanProgress& progress) { analysis_->Run(progress); });
 }
 
 void TResearchForm::ShowResults()
@@ -259,20 +208,6 @@ void TResearchForm::ShowResults()
         AppendResultRow(ExtremumsStringGrid,
                         {row.IsMaximum ? "max" : "min", ToQString(row.XText), ToQString(row.YText)});
     }
-}
-
-void TResearchForm::reject()
-{
-    if (!running_) QDialog::reject();
-}
-
-void TResearchForm::closeEvent(QCloseEvent* event)
-{
-    if (running_) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 void TResearchForm::SaveToFileButtonClick()

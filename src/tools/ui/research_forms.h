@@ -1,24 +1,20 @@
 #pragma once
 
-#include <QDialog>
-
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "tools/function_analysis.h"
+#include "tools/ui/tool_window_support.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QProgressBar;
 class QPushButton;
 class QTableWidget;
 
 namespace vg {
-
-class TComputeOnFirstShow;
 
 // "Analyze Function": the formula, the interval, steps and decimals, and
 // what to calculate. OK checks the fields in order and keeps the dialog open
@@ -57,7 +53,7 @@ private:
 // "Analysis Results": computes when it first shows after Execute and lists
 // the zeros and extrema; Save to File and Copy to Clipboard once the scans
 // have ended.
-class TResearchForm : public QDialog {
+class TResearchForm : public TScanResultsForm {
     Q_OBJECT
 public:
     explicit TResearchForm(QWidget* parent = nullptr);
@@ -67,9 +63,6 @@ public:
     int Execute(const std::string& formula, const AnalysisSettings& settings);
     // The last analysis (null before the first).
     const TFunctionAnalysis* Analysis() const { return analysis_.get(); }
-    bool Running() const { return running_; }
-    // How often this window has computed.
-    int Runs() const { return runs_; }
 
     QLabel* MinXLabel;
     QLabel* MaxXLabel;
@@ -81,21 +74,10 @@ public:
     QTableWidget* NullsStringGrid;
     QLabel* ExtremumsLabel;
     QTableWidget* ExtremumsStringGrid;
-    QProgressBar* ProgressBar;
-    QPushButton* CloseButton;
-    QPushButton* SaveToFileButton;
-    QPushButton* CopyButton;
-
-public slots:
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Run();
-    void ShowResults();
-    void ShowScanning(bool scanning);
+    void ShowResults() override;
     void SaveToFileButtonClick();
     void CopyButtonClick();
 
@@ -103,8 +85,6 @@ private:
     TComputeOnFirstShow* firstShow_;
     std::size_t zerosShown_ = 0;
     std::size_t extremaShown_ = 0;
-    bool running_ = false;
-    int runs_ = 0;
 };
 
 }  // namespace vg

@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +21,7 @@
 #include "app/file_filter.h"
 #include "app/message_dialog_model.h"
 #include "app/translator.h"
+#include "app/ui/help_form.h"
 #include "app/ui/main_form.h"
 #include "app/ui/mdi_child.h"
 #include "app/ui/translate_component.h"
@@ -280,6 +285,99 @@ void AppendResultRow(QTableWidget* grid, const QStringList& cells)
     }
     for (int column = 0; column < cells.size() && column < grid->columnCount(); ++column)
         grid->setItem(row, column, new QTableWidgetItem(cells[column]));
+}
+
+ScanIntervalEdits AddScanIntervalGroup(QWidget* window, QBoxLayout* layout)
+{
+    auto* parameters = new QGroupBox("Parameters", window);
+    parameters->setObjectName("ParametersGroupBox");
+    auto* form = new QFormLayout(parameters);
+    const ScanIntervalEdits edits{NewNamedEdit(parameters, "MinXEdit"), NewNamedEdit(parameters, "MaxXEdit"),
+                                  NewNamedEdit(parameters, "StepsNumEdit"), NewNamedEdit(parameters, "DigitsNumEdit")};
+    form->addRow(new QLabel("Minimum of X", parameters), edits.MinX);
+    form->addRow(new QLabel("Maximum of X", parameters), edits.MaxX);
+    form->addRow(new QLabel("Number of Steps", parameters), edits.StepsNum);
+    form->addRow(new QLabel("Accuracy (Decimal Signs)", parameters), edits.DigitsNum);
+    layout->addWidget(parameters);
+    return edits;
+}
+
+OptionsButtons AddOptionsButtons(QDialog* window, QBoxLayout* layout, int helpContext)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    OptionsButtons buttons{NewNamedButton(window, "OKButton", "OK"), nullptr, nullptr};
+    buttons.OK->setDefault(true);
+    buttons.Cancel = NewNamedButton(window, "CancelButton", "Cancel");
+    buttons.Help = NewNamedButton(window, "HelpButton", "Help");
+    row->addWidget(buttons.OK);
+    row->addWidget(buttons.Cancel);
+    row->addWidget(buttons.Help);
+    layout->addLayout(row);
+    QObject::connect(buttons.Cancel, &QPushButton::clicked, window, &QDialog::reject);
+    QObject::connect(buttons.Help, &QPushButton::clicked, window,
+                     [window, helpContext] { THelpForm::ShowContext(window, helpContext); });
+    return buttons;
+}
+
+void TComputingDialog::reject()
+{
+    if (!running_) QDialog::reject();
+}
+
+void TComputingDialog::closeEvent(QCloseEvent* event)
+{
+    if (running_) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TScanResultsForm::AddProgressBar(QBoxLayout* layout)
+{
+    ProgressBar = new QProgressBar(this);
+    ProgressBar->setObjectName("ProgressBar");
+    ProgressBar->setRange(0, 100);
+    layout->addWidget(ProgressBar);
+}
+
+void TScanResultsForm::AddResultButtons(QBoxLayout* layout)
+{
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    CloseButton = NewNamedButton(this, "CloseButton", "Close");
+    SaveToFileButton = NewNamedButton(this, "SaveToFileButton", "Save to File...");
+    CopyButton = NewNamedButton(this, "CopyButton", "Copy to Clipboard");
+    buttons->addWidget(SaveToFileButton);
+    buttons->addWidget(CopyButton);
+    buttons->addWidget(CloseButton);
+    layout->addLayout(buttons);
+    connect(CloseButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TScanResultsForm::ShowScanning(bool scanning)
+{
+    CloseButton->setVisible(!scanning);
+    SaveToFileButton->setVisible(!scanning);
+    CopyButton->setVisible(!scanning);
+    ProgressBar->setVisible(scanning);
+}
+
+void TScanResultsForm::RunScan(const std::function<void(ScanProgress&)>& scan)
+{
+    SetRunning(true);
+    ++runs_;
+    {
+        TWindowScanProgress progress(this, ProgressBar, [this] { ShowResults(); });
+        scan(progress);
+    }
+    SetRunning(false);
+    ShowResults();
+    ShowScanning(false);
+    SaveToFileButton->setEnabled(true);
+    CopyButton->setEnabled(true);
+    CloseButton->setFocus();
 }
 
 }  // namespace vg

@@ -2,8 +2,11 @@
 
 // What the analysis, intersections and value table windows share: their
 // progress while computing (with Esc), the first-show computation, saving
-// and copying results, formula lists and the refusal of a typed field.
+// and copying results, formula lists, the refusal of a typed field, the
+// options windows' interval fields and buttons, and the results windows'
+// frame.
 
+#include <QDialog>
 #include <QObject>
 #include <QString>
 
@@ -15,8 +18,9 @@
 #include "tools/tool_scan.h"
 #include "tools/tool_text.h"
 
+class QBoxLayout;
 class QComboBox;
-class QDialog;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -134,5 +138,70 @@ QLabel* NewNotationLabel(QWidget* parent, const char* text);
 // A read-only edit without a frame, for a line that may be longer than the
 // window.
 QLineEdit* NewShowEdit(QWidget* parent, const char* objectName);
+
+// The interval fields of an options window, in their "Parameters" group.
+struct ScanIntervalEdits {
+    QLineEdit* MinX;
+    QLineEdit* MaxX;
+    QLineEdit* StepsNum;
+    QLineEdit* DigitsNum;
+};
+ScanIntervalEdits AddScanIntervalGroup(QWidget* window, QBoxLayout* layout);
+
+// An options window's OK, Cancel and Help row: OK is the default button (the
+// window connects it), Cancel rejects and Help opens the help context.
+struct OptionsButtons {
+    QPushButton* OK;
+    QPushButton* Cancel;
+    QPushButton* Help;
+};
+OptionsButtons AddOptionsButtons(QDialog* window, QBoxLayout* layout, int helpContext);
+
+// A window that computes within its own event loop: neither Esc nor closing
+// ends it while it computes.
+class TComputingDialog : public QDialog {
+    Q_OBJECT
+public:
+    bool Running() const { return running_; }
+
+public slots:
+    void reject() override;
+
+protected:
+    using QDialog::QDialog;
+    void closeEvent(QCloseEvent* event) override;
+    void SetRunning(bool running) { running_ = running; }
+
+private:
+    bool running_ = false;
+};
+
+// A results window that computes once per opening: the progress bar shows
+// while it computes; Close, Save to File and Copy to Clipboard after that.
+class TScanResultsForm : public TComputingDialog {
+    Q_OBJECT
+public:
+    // How often this window has computed.
+    int Runs() const { return runs_; }
+
+    QProgressBar* ProgressBar = nullptr;
+    QPushButton* CloseButton = nullptr;
+    QPushButton* SaveToFileButton = nullptr;
+    QPushButton* CopyButton = nullptr;
+
+protected:
+    using TComputingDialog::TComputingDialog;
+    // The window's parts in the order of its layout (and of the focus chain).
+    void AddProgressBar(QBoxLayout* layout);
+    void AddResultButtons(QBoxLayout* layout);
+    void ShowScanning(bool scanning);
+    // Runs scan with the window's progress, showing the results as they come;
+    // then offers the result buttons with the focus on Close.
+    void RunScan(const std::function<void(ScanProgress&)>& scan);
+    virtual void ShowResults() = 0;
+
+private:
+    int runs_ = 0;
+};
 
 }  // namespace vg

@@ -1,6 +1,5 @@
 #include "tools/ui/val_table_form.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,7 +17,7 @@
 namespace vg {
 
 TValTableForm::TValTableForm(std::vector<std::string> formulas, QWidget* parent)
-    : QDialog(parent), formulas_(std::move(formulas))
+    : TComputingDialog(parent), formulas_(std::move(formulas))
 {
     setObjectName("ValTableForm");
     setWindowTitle("Value Table");
@@ -117,7 +116,7 @@ void TValTableForm::CalcButtonClick()
     StoreValueTableSettings(accepted, ProgramOptions());
     ResetResultGrid(ValuesStringGrid);
     rowsShown_ = 0;
-    running_ = true;
+    SetRunning(true);
     {
         TWindowScanProgress progress(this, nullptr, [this] { ShowRows(); });
         // The header follows the variable before the first row shows.
@@ -125,7 +124,7 @@ void TValTableForm::CalcButtonClick()
                                                      ToQString(" f(" + input.VariableName + ")")});
         table_.Compute(input.Formula, input.VariableName, accepted, progress);
     }
-    running_ = false;
+    SetRunning(false);
     ShowRows();
     computed_ = true;
     SaveToFileButton->setEnabled(true);
@@ -138,20 +137,6 @@ void TValTableForm::ShowRows()
         const ValueTableRow& row = table_.Rows()[rowsShown_];
         AppendResultRow(ValuesStringGrid, {ToQString(row.Argument), ToQString(row.Value)});
     }
-}
-
-void TValTableForm::reject()
-{
-    if (!running_) QDialog::reject();
-}
-
-void TValTableForm::closeEvent(QCloseEvent* event)
-{
-    if (running_) {
-        event->ignore();
-        return;
-    }
-    QDialog::closeEvent(event);
 }
 
 }  // namespace vg

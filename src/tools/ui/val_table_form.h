@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QDialog>
-
 #include <string>
 #include <vector>
 
 #include "tools/value_table.h"
+#include "tools/ui/tool_window_support.h"
 
 class QComboBox;
 class QLabel;
@@ -18,7 +17,7 @@ namespace vg {
 // "Value Table": a formula of one variable tabulated from a minimum to a
 // maximum in steps. Calculate checks the fields in order and shows the first
 // refusal with its field focused; Save and Copy once a table was computed.
-class TValTableForm : public QDialog {
+class TValTableForm : public TComputingDialog {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 219;
@@ -43,12 +42,6 @@ public:
     QPushButton* CancelButton;
     QPushButton* HelpButton;
 
-public slots:
-    void reject() override;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void FormActivate();
     void CalcButtonClick();
@@ -59,7 +52,6 @@ private:
     TValueTable table_;
     std::size_t rowsShown_ = 0;
     bool computed_ = false;
-    bool running_ = false;
 };
 
 }  // namespace vg
