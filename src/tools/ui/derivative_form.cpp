@@ -3,14 +3,12 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/ui/help_form.h"
 #include "app/ui/translate_component.h"
 #include "document/graph_model.h"
 #include "tools/ui/graph_choice_box.h"
@@ -33,7 +31,7 @@ constexpr EditInfo kEdits[] = {
 }  // namespace
 
 TDerivativeForm::TDerivativeForm(const TGraphicsManager* document, int selectedGraph, QWidget* parent)
-    : QDialog(parent), document_(document)
+    : TAddGraphDialog(parent), document_(document)
 {
     setObjectName("DerivativeForm");
     setWindowTitle("Derivative");
@@ -45,17 +43,9 @@ TDerivativeForm::TDerivativeForm(const TGraphicsManager* document, int selectedG
     resize(560, height());
 }
 
-void TDerivativeForm::SetFullDocumentHandler(std::function<void(const GraphRecord&)> handler)
-{
-    fullDocumentHandler_ = std::move(handler);
-}
-
 void TDerivativeForm::BuildControls()
 {
-    funcComboBox_ = new QComboBox(this);
-    funcComboBox_->setObjectName("FuncComboBox");
-    funcComboBox_->setMinimumContentsLength(40);
-    funcComboBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    funcComboBox_ = NewGraphChoiceBox(this);
     connect(funcComboBox_, &QComboBox::currentIndexChanged, this, &TDerivativeForm::FuncComboBoxChange);
 
     derivativeGroup_ = new QGroupBox("Derivative", this);
@@ -84,28 +74,15 @@ void TDerivativeForm::BuildControls()
     grid->addWidget(errorEdit_, 5, 0, 1, 2);
     grid->setColumnStretch(1, 1);
 
-    addFunctionButton_ = new QPushButton("Add graph", this);
-    addFunctionButton_->setObjectName("AddFunctionButton");
+    const AddGraphButtons buttons = NewAddGraphButtons("Add graph", HelpContext);
+    addFunctionButton_ = buttons.Add;
     addFunctionButton_->setDefault(true);
-    auto* cancelButton = new QPushButton("Cancel", this);
-    cancelButton->setObjectName("CancelButton");
-    auto* helpButton = new QPushButton("Help", this);
-    helpButton->setObjectName("HelpButton");
-    cancelButton->setAutoDefault(false);
-    helpButton->setAutoDefault(false);
     connect(addFunctionButton_, &QPushButton::clicked, this, &TDerivativeForm::AddFunctionButtonClick);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpButton, &QPushButton::clicked, this, [this] { THelpForm::ShowContext(this, HelpContext); });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(addFunctionButton_);
-    buttons->addWidget(cancelButton);
-    buttons->addWidget(helpButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(funcComboBox_);
     layout->addWidget(derivativeGroup_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
 }
 
 void TDerivativeForm::ClearFields()
@@ -159,11 +136,7 @@ GraphRecord TDerivativeForm::GraphToAdd() const
 void TDerivativeForm::AddFunctionButtonClick()
 {
     if (!view_.CanAdd() || ChosenGraphIndex(funcComboBox_, document_) < 0) return;
-    if (document_->GraphCount() >= kMaxGraphs) {
-        if (fullDocumentHandler_) fullDocumentHandler_(GraphToAdd());
-        return;
-    }
-    done(AddGraphResult);
+    FinishAdding(document_->GraphCount());
 }
 
 }  // namespace vg

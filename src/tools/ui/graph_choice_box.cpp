@@ -11,6 +11,15 @@ std::string TranslateText8(const std::string& text) { return Translate(text); }
 
 }  // namespace
 
+QComboBox* NewGraphChoiceBox(QWidget* parent)
+{
+    auto* box = new QComboBox(parent);
+    box->setObjectName("FuncComboBox");
+    box->setMinimumContentsLength(40);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    return box;
+}
+
 void FillGraphChoiceBox(QComboBox* box, const TGraphicsManager* document, int selectedGraph)
 {
     const QSignalBlocker block(box);

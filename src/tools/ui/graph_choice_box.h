@@ -9,6 +9,9 @@ namespace vg {
 
 class TGraphicsManager;
 
+// The box ("FuncComboBox"), wide enough for a graph's description.
+QComboBox* NewGraphChoiceBox(QWidget* parent);
+
 // Fills box once per opening of a window. With no document (a busy one is
 // passed as none) or no selected graph the box shows nothing chosen.
 void FillGraphChoiceBox(QComboBox* box, const TGraphicsManager* document, int selectedGraph);

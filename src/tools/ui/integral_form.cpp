@@ -53,7 +53,7 @@ QLabel* BuddyLabel(const char* text, QWidget* buddy, QWidget* parent)
 }  // namespace
 
 TIntegralForm::TIntegralForm(const TGraphicsManager* document, QWidget* parent)
-    : QDialog(parent), document_(document)
+    : TAddGraphDialog(parent), document_(document)
 {
     setObjectName("IntegralForm");
     setWindowTitle("Definite Integral");
@@ -62,11 +62,6 @@ TIntegralForm::TIntegralForm(const TGraphicsManager* document, QWidget* parent)
     FillFormulaLists();
     ShowStoredOptions();
     addFunctionButton_->setEnabled(document_ != nullptr);
-}
-
-void TIntegralForm::SetFullDocumentHandler(std::function<void(const GraphRecord&)> handler)
-{
-    fullDocumentHandler_ = std::move(handler);
 }
 
 void TIntegralForm::BuildControls()
@@ -237,11 +232,7 @@ void TIntegralForm::AddFunctionButtonClick()
         return;
     }
     region_ = IntegralRegionRecord(formula, task, GlobalDocumentOptions());
-    if (document_->GraphCount() >= kMaxGraphs) {
-        if (fullDocumentHandler_) fullDocumentHandler_(region_);
-        return;
-    }
-    done(AddGraphResult);
+    FinishAdding(document_->GraphCount());
 }
 
 }  // namespace vg

@@ -1,11 +1,7 @@
 #pragma once
 
-#include <QDialog>
-
-#include <functional>
-
-#include "document/graph_record.h"
 #include "tools/definite_integral.h"
+#include "tools/ui/add_graph_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,20 +16,17 @@ class TGraphicsManager;
 // absolute value) over an interval by Simpson's rule, its parts above and
 // below, and Add Graph for the shaded region between the two curves. The
 // interval, the steps and the absolute option live in the program options.
-class TIntegralForm : public QDialog {
+class TIntegralForm : public TAddGraphDialog {
     Q_OBJECT
 public:
-    static constexpr int AddGraphResult = 2;
     static constexpr int HelpContext = 216;
 
     // document: the active document, or null when there is none (Add Graph is
     // then disabled); its Y(x) formulas are offered in both lists.
     explicit TIntegralForm(const TGraphicsManager* document, QWidget* parent = nullptr);
 
-    void SetFullDocumentHandler(std::function<void(const GraphRecord&)> handler);
-
     // The shaded region of the last accepted Add Graph.
-    GraphRecord GraphToAdd() const { return region_; }
+    GraphRecord GraphToAdd() const override { return region_; }
 
     void OKButtonClick();
     void AddFunctionButtonClick();
@@ -50,7 +43,6 @@ private:
 
     const TGraphicsManager* document_;
     GraphRecord region_{};
-    std::function<void(const GraphRecord&)> fullDocumentHandler_;
 
     QComboBox* formula1ComboBox_ = nullptr;
     QComboBox* formula2ComboBox_ = nullptr;

@@ -24,7 +24,6 @@
 #include "app/app_globals.h"
 #include "app/message_dialog_model.h"
 #include "app/translator.h"
-#include "app/ui/help_form.h"
 #include "app/ui/shell_dialogs.h"
 #include "app/ui/translate_component.h"
 #include "document/document_options.h"
@@ -89,7 +88,7 @@ QTableWidgetItem* ReadOnlyItem(const QString& text)
 }  // namespace
 
 TRegressForm::TRegressForm(const TGraphicsManager& document, int selectedGraph, QWidget* parent)
-    : QDialog(parent), document_(document)
+    : TAddGraphDialog(parent), document_(document)
 {
     setObjectName("RegressForm");
     setWindowTitle("Regression");
@@ -100,11 +99,6 @@ TRegressForm::TRegressForm(const TGraphicsManager& document, int selectedGraph, 
     polynomPowerEdit_->setText(QString::number(StoredDegree()));
     ShowFit();
     ShowComparison();
-}
-
-void TRegressForm::SetFullDocumentHandler(std::function<void(const GraphRecord&)> handler)
-{
-    fullDocumentHandler_ = std::move(handler);
 }
 
 QRadioButton* TRegressForm::KindRadioButton(RegressionKind kind) const
@@ -119,25 +113,15 @@ void TRegressForm::BuildControls()
     pages_->addTab(BuildFitPage(), "Fit");
     pages_->addTab(BuildComparePage(), "Compare");
 
-    addFunctionButton_ = new QPushButton("Add Graph", this);
-    addFunctionButton_->setObjectName("AddFunctionButton");
-    cancelButton_ = new QPushButton("Cancel", this);
-    cancelButton_->setObjectName("CancelButton");
-    helpButton_ = new QPushButton("Help", this);
-    helpButton_->setObjectName("HelpButton");
-    for (QPushButton* button : {addFunctionButton_, cancelButton_, helpButton_}) button->setAutoDefault(false);
+    const AddGraphButtons buttons = NewAddGraphButtons("Add Graph", HelpContext);
+    addFunctionButton_ = buttons.Add;
+    addFunctionButton_->setAutoDefault(false);
+    cancelButton_ = buttons.Cancel;
     connect(addFunctionButton_, &QPushButton::clicked, this, &TRegressForm::AddFunctionButtonClick);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpButton_, &QPushButton::clicked, this, [this] { THelpForm::ShowContext(this, HelpContext); });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(addFunctionButton_);
-    buttons->addWidget(cancelButton_);
-    buttons->addWidget(helpButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     resize(720, 460);
 }
 
@@ -355,14 +339,7 @@ GraphRecord TRegressForm::GraphToAdd() const
     return record;
 }
 
-void TRegressForm::AddFunctionButtonClick()
-{
-    if (document_.GraphCount() >= kMaxGraphs) {
-        if (fullDocumentHandler_) fullDocumentHandler_(GraphToAdd());
-        return;
-    }
-    done(AddGraphResult);
-}
+void TRegressForm::AddFunctionButtonClick() { FinishAdding(document_.GraphCount()); }
 
 void TRegressForm::CompareGridDoubleClick(int row)
 {

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <QDialog>
-
-#include <functional>
 #include <vector>
 
-#include "document/graph_record.h"
 #include "tools/regression.h"
 #include "tools/regression_compare.h"
+#include "tools/ui/add_graph_dialog.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -26,22 +23,16 @@ class TGraphicsManager;
 // the fitted formula with its goodness of fit, the comparison of every model
 // the data admit, and Add Graph for the fitted curve. The chosen kind and
 // degree live in the program options.
-class TRegressForm : public QDialog {
+class TRegressForm : public TAddGraphDialog {
     Q_OBJECT
 public:
-    // exec() ends with this when the fitted curve is to be added.
-    static constexpr int AddGraphResult = 2;
     static constexpr int HelpContext = 211;
 
     // selectedGraph: the main window's selected graph, chosen when it is a table.
     TRegressForm(const TGraphicsManager& document, int selectedGraph, QWidget* parent = nullptr);
 
-    // Called instead of closing when the document is already full, so that the
-    // add-graph operation reports it while the window stays.
-    void SetFullDocumentHandler(std::function<void(const GraphRecord&)> handler);
-
     // A Y(x) graph of the fitted formula with the default appearance.
-    GraphRecord GraphToAdd() const;
+    GraphRecord GraphToAdd() const override;
 
     QRadioButton* KindRadioButton(RegressionKind kind) const;
     const std::vector<RegressionComparisonRow>& ComparisonRows() const { return comparison_; }
@@ -71,7 +62,6 @@ private:
     const TGraphicsManager& document_;
     std::vector<int> tableGraphs_;  // graph index of each TableComboBox entry
     std::vector<RegressionComparisonRow> comparison_;
-    std::function<void(const GraphRecord&)> fullDocumentHandler_;
 
     QTabWidget* pages_ = nullptr;
     QComboBox* tableComboBox_ = nullptr;
@@ -83,7 +73,6 @@ private:
     QTableWidget* compareGrid_ = nullptr;
     QPushButton* addFunctionButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
-    QPushButton* helpButton_ = nullptr;
 };
 
 }  // namespace vg

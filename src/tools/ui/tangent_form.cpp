@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "app/app_globals.h"
-#include "app/ui/help_form.h"
 #include "app/ui/translate_component.h"
 #include "document/graph_model.h"
 #include "tools/ui/graph_choice_box.h"
@@ -19,7 +18,7 @@
 namespace vg {
 
 TTangentForm::TTangentForm(const TGraphicsManager* document, int selectedGraph, QWidget* parent)
-    : QDialog(parent), document_(document)
+    : TAddGraphDialog(parent), document_(document)
 {
     setObjectName("TangentForm");
     setWindowTitle("Tangent or Normal");
@@ -30,17 +29,9 @@ TTangentForm::TTangentForm(const TGraphicsManager* document, int selectedGraph, 
     if (varEdit_->isVisibleTo(this)) varEdit_->setFocus();
 }
 
-void TTangentForm::SetFullDocumentHandler(std::function<void(const GraphRecord&)> handler)
-{
-    fullDocumentHandler_ = std::move(handler);
-}
-
 void TTangentForm::BuildControls()
 {
-    funcComboBox_ = new QComboBox(this);
-    funcComboBox_->setObjectName("FuncComboBox");
-    funcComboBox_->setMinimumContentsLength(40);
-    funcComboBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    funcComboBox_ = NewGraphChoiceBox(this);
     connect(funcComboBox_, &QComboBox::currentIndexChanged, this, &TTangentForm::ShowGraph);
 
     auto* point = new QGroupBox("Point To Find Tangent/Normal", this);
@@ -68,32 +59,19 @@ void TTangentForm::BuildControls()
     findLayout->addWidget(tangentRadioButton_);
     findLayout->addWidget(normalRadioButton_);
 
-    addFunctionButton_ = new QPushButton("Add Graph", this);
-    addFunctionButton_->setObjectName("AddFunctionButton");
+    const AddGraphButtons buttons = NewAddGraphButtons("Add Graph", HelpContext);
+    addFunctionButton_ = buttons.Add;
     addFunctionButton_->setDefault(true);
-    auto* cancelButton = new QPushButton("Cancel", this);
-    cancelButton->setObjectName("CancelButton");
-    auto* helpButton = new QPushButton("Help", this);
-    helpButton->setObjectName("HelpButton");
-    cancelButton->setAutoDefault(false);
-    helpButton->setAutoDefault(false);
     connect(addFunctionButton_, &QPushButton::clicked, this, &TTangentForm::AddFunctionButtonClick);
-    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    connect(helpButton, &QPushButton::clicked, this, [this] { THelpForm::ShowContext(this, HelpContext); });
 
     auto* middle = new QHBoxLayout;
     middle->addWidget(point, 1);
     middle->addWidget(find);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(addFunctionButton_);
-    buttons->addWidget(cancelButton);
-    buttons->addWidget(helpButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(funcComboBox_);
     layout->addLayout(middle);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.Row);
     resize(560, sizeHint().height());
 }
 
@@ -138,11 +116,7 @@ void TTangentForm::AddFunctionButtonClick()
         return;
     }
     line_ = line;
-    if (document_->GraphCount() >= kMaxGraphs) {
-        if (fullDocumentHandler_) fullDocumentHandler_(GraphToAdd());
-        return;
-    }
-    done(AddGraphResult);
+    FinishAdding(document_->GraphCount());
 }
 
 }  // namespace vg

@@ -1,11 +1,7 @@
 #pragma once
 
-#include <QDialog>
-
-#include <functional>
-
-#include "document/graph_record.h"
 #include "tools/tangent_line.h"
+#include "tools/ui/add_graph_dialog.h"
 
 class QComboBox;
 class QLabel;
@@ -20,20 +16,17 @@ class TGraphicsManager;
 // The Tangent or Normal window: a graph of the document, the point on it
 // (x, y, t, or the angle in units of pi) and Add Graph for the tangent or
 // the normal line there.
-class TTangentForm : public QDialog {
+class TTangentForm : public TAddGraphDialog {
     Q_OBJECT
 public:
-    static constexpr int AddGraphResult = 2;
     static constexpr int HelpContext = 214;
 
     // document: null when it is busy computing; selectedGraph: the main
     // window's selected graph (-1 for none).
     TTangentForm(const TGraphicsManager* document, int selectedGraph, QWidget* parent = nullptr);
 
-    void SetFullDocumentHandler(std::function<void(const GraphRecord&)> handler);
-
     // The line of the last successful Add Graph as a new graph.
-    GraphRecord GraphToAdd() const;
+    GraphRecord GraphToAdd() const override;
 
 private:
     void BuildControls();
@@ -43,7 +36,6 @@ private:
 
     const TGraphicsManager* document_;
     TangentLine line_;
-    std::function<void(const GraphRecord&)> fullDocumentHandler_;
 
     QComboBox* funcComboBox_ = nullptr;
     QLabel* varLabel_ = nullptr;
