@@ -1,53 +1,26 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <QTimer>
 
-#include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 
-#include "app/message_dialog_model.h"
-
-class QWidget;
+#include "app/ui/graph_props_form.h"
+#include "support/modal_script.h"
 
 namespace vg {
 
 class TMainForm;
 class TMDIChild;
-class TGraphPropsForm;
 
 namespace graphs_ui_test {
 
-// Answers the modal windows of a command in turn: each step runs on the
-// next modal window that comes up (a window that comes back after another
-// one counts again). An unexpected window fails the test and is closed.
-class ModalScript : public QObject {
+// The modal script of the graph suites, with steps for the graph properties
+// dialog.
+class ModalScript : public test::ModalScript {
 public:
-    using Step = std::function<void(QWidget*)>;
-
-    ModalScript();
-    ~ModalScript() override;
-
-    // A step for the graph properties dialog.
-    void Dialog(std::function<void(TGraphPropsForm&)> step);
-    // Presses a button of the program's message box and keeps its text.
-    void Press(TMsgDlgBtn button);
-    void Then(Step step);
-
-    int Pending() const { return int(steps_.size()); }
-    const QStringList& Messages() const { return messages_; }
-
-private:
-    void Poll();
-
-    QTimer timer_;
-    std::deque<Step> steps_;
-    QStringList messages_;
-    QPointer<QWidget> last_;
+    void Dialog(std::function<void(TGraphPropsForm&)> step) { On<TGraphPropsForm>(std::move(step)); }
 };
 
 // The main window with the graph commands installed and its first

@@ -38,47 +38,12 @@
 #include "app/ui/style_combo_boxes.h"
 #include "app/undo_manager.h"
 #include "document/graph_model.h"
+#include "support/modal_script.h"
 
 namespace vg {
 namespace {
 
-// Runs each step on the next modal window that comes up, outside the timer
-// that found it; an unexpected window is closed and fails the test.
-class ModalSteps : public QObject {
-public:
-    using Step = std::function<void(QWidget*)>;
-    ModalSteps()
-    {
-        timer_.setInterval(5);
-        connect(&timer_, &QTimer::timeout, this, &ModalSteps::Poll);
-        timer_.start();
-    }
-    ~ModalSteps() override { EXPECT_TRUE(steps_.empty()) << steps_.size() << " windows never came"; }
-    void Then(Step step) { steps_.push_back(std::move(step)); }
-
-private:
-    void Poll()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || modal == last_) return;
-        last_ = modal;
-        if (steps_.empty()) {
-            ADD_FAILURE() << "unexpected window " << modal->metaObject()->className();
-            QTimer::singleShot(0, modal, [modal] { modal->close(); });
-            return;
-        }
-        Step step = std::move(steps_.front());
-        steps_.pop_front();
-        QTimer::singleShot(0, modal, [this, step, modal] {
-            step(modal);
-            last_ = nullptr;
-        });
-    }
-
-    QTimer timer_;
-    std::deque<Step> steps_;
-    QWidget* last_ = nullptr;
-};
+using ModalSteps = test::ModalScript;
 
 template <class W>
 W* Child(QWidget* parent, const char* name)

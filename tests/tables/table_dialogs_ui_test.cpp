@@ -31,7 +31,7 @@
 #include "app/ui/mdi_child.h"
 #include "document/document_file.h"
 #include "document/graph_model.h"
-#include "table_ui_helpers.h"
+#include "support/ui_robots.h"
 #include "tables/ui/copy_table_form.h"
 #include "tables/ui/find_form.h"
 #include "tables/ui/modify_table_form.h"
@@ -46,10 +46,10 @@
 namespace vg {
 namespace {
 
-using table_ui_test::Messages;
-using table_ui_test::OnModalOf;
-using table_ui_test::PressKey;
-using table_ui_test::Settle;
+using test::Messages;
+using test::OnModalOf;
+using test::PressKey;
+using test::Settle;
 
 std::string Cell(TSGrid* grid, int row, int column) { return grid->item(row, column)->text().toStdString(); }
 
@@ -306,16 +306,7 @@ protected:
 
     TMainForm& StartWith(TGraphicsManager& document)
     {
-        const QString path = dir_.filePath("sample.vgr");
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        const std::string bytes = DocumentFileBytes(document);
-        file.write(bytes.data(), qsizetype(bytes.size()));
-        file.close();
-        form_ = std::make_unique<TMainForm>();
-        InstallTableCommands(*form_);
-        form_->Start({path});
-        for (int i = 0; i < 100 && !(form_->Initialized() && form_->ActiveChild()); ++i) QApplication::processEvents();
+        form_ = test::StartMainFormOn(dir_.filePath("sample.vgr"), document, InstallTableCommands);
         return *form_;
     }
 

@@ -16,16 +16,16 @@
 
 #include "app/ui/graph_props_form.h"
 #include "document/document_options.h"
-#include "table_ui_helpers.h"
+#include "support/ui_robots.h"
 #include "tables/ui/table_editor_widget.h"
 #include "tables/ui/table_grid_widget.h"
 
 namespace vg {
 namespace {
 
-using table_ui_test::Messages;
-using table_ui_test::PressKey;
-using table_ui_test::Settle;
+using test::Messages;
+using test::PressKey;
+using test::Settle;
 
 std::vector<std::string> CellsOf(std::initializer_list<std::pair<const char*, const char*>> rows)
 {

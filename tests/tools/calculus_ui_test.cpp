@@ -40,10 +40,17 @@
 #include "tools/ui/calculus_commands.h"
 #include "tools/ui/derivative_form.h"
 #include "tools/ui/integral_form.h"
+#include "support/ui_robots.h"
 #include "tools/ui/tangent_form.h"
 
 namespace vg {
 namespace {
+
+using test::Find;
+using test::Messages;
+using test::OnModalOf;
+using test::Settle;
+using test::Text;
 
 GraphRecord Graph(GraphKind kind, const std::string& formula, const std::string& formula2 = "")
 {
@@ -73,44 +80,9 @@ std::unique_ptr<TGraphicsManager> SampleDocument()
     return document;
 }
 
-template <class T>
-T* Find(const QWidget& form, const char* name)
-{
-    T* widget = form.findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-std::string Text(const QWidget& form, const char* name)
-{
-    if (auto* label = form.findChild<QLabel*>(name)) return label->text().toStdString();
-    return Find<QLineEdit>(form, name)->text().toStdString();
-}
-
 bool Shown(const QWidget& form, const char* name) { return Find<QWidget>(form, name)->isVisibleTo(&form); }
 
 bool AddEnabled(const QWidget& form) { return Find<QPushButton>(form, "AddFunctionButton")->isEnabled(); }
-
-void Settle()
-{
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
-
-// Answers the program's message dialogs and remembers their texts.
-class Messages {
-public:
-    Messages()
-        : handler_([this](const std::string& text, TMsgDlgType, TMsgDlgButtons, int) {
-              texts.push_back(text);
-              return mrOk;
-          })
-    {
-    }
-    std::vector<std::string> texts;
-
-private:
-    ScopedMessageDialogHandler handler_;
-};
 
 // ---------------------------------------------------------------- derivative
 
@@ -460,33 +432,8 @@ protected:
 
     TMainForm& StartWith(TGraphicsManager& document)
     {
-        const QString path = dir_.filePath("sample.vgr");
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        const std::string bytes = DocumentFileBytes(document);
-        file.write(bytes.data(), qsizetype(bytes.size()));
-        file.close();
-        form_ = std::make_unique<TMainForm>();
-        InstallCalculusCommands(*form_);
-        form_->Start({path});
-        for (int i = 0; i < 100 && !(form_->Initialized() && form_->ActiveChild()); ++i) QApplication::processEvents();
+        form_ = test::StartMainFormOn(dir_.filePath("sample.vgr"), document, InstallCalculusCommands);
         return *form_;
-    }
-
-    // Runs action on the next modal window of the class once it shows.
-    template <class Window>
-    static void OnModalOf(std::function<void(Window*)> action)
-    {
-        auto* timer = new QTimer;
-        timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, [timer, action] {
-            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-            if (!window || !window->isVisible()) return;
-            timer->stop();
-            timer->deleteLater();
-            QTimer::singleShot(0, window, [window, action] { action(window); });
-        });
-        timer->start();
     }
 
     // Add Graph in the tool window, OK in the graph properties dialog.

@@ -32,11 +32,18 @@
 #include "app/ui/mdi_child.h"
 #include "document/document_file.h"
 #include "document/graph_model.h"
+#include "support/ui_robots.h"
 #include "tools/ui/regression_commands.h"
 #include "tools/ui/regression_form.h"
 
 namespace vg {
 namespace {
+
+using test::Find;
+using test::Messages;
+using test::OnModalOf;
+using test::Settle;
+using test::Text;
 
 using Points = std::vector<std::pair<long double, long double>>;
 
@@ -65,46 +72,11 @@ std::unique_ptr<TGraphicsManager> SampleDocument()
     return document;
 }
 
-template <class T>
-T* Find(const QWidget& form, const char* name)
-{
-    T* widget = form.findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
-std::string Text(const QWidget& form, const char* name)
-{
-    if (auto* label = form.findChild<QLabel*>(name)) return label->text().toStdString();
-    return Find<QLineEdit>(form, name)->text().toStdString();
-}
-
 void PressEnter(QWidget* widget)
 {
     QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
 }
-
-void Settle()
-{
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
-
-// Answers the program's message dialogs and remembers their texts.
-class Messages {
-public:
-    Messages()
-        : handler_([this](const std::string& text, TMsgDlgType, TMsgDlgButtons, int) {
-              texts.push_back(text);
-              return mrOk;
-          })
-    {
-    }
-    std::vector<std::string> texts;
-
-private:
-    ScopedMessageDialogHandler handler_;
-};
 
 class RegressionFormTest : public ::testing::Test {
 protected:
@@ -240,16 +212,7 @@ protected:
 
     TMainForm& StartWith(TGraphicsManager& document)
     {
-        const QString path = dir_.filePath("sample.vgr");
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        const std::string bytes = DocumentFileBytes(document);
-        file.write(bytes.data(), qsizetype(bytes.size()));
-        file.close();
-        form_ = std::make_unique<TMainForm>();
-        InstallRegressionCommands(*form_);
-        form_->Start({path});
-        for (int i = 0; i < 100 && !(form_->Initialized() && form_->ActiveChild()); ++i) QApplication::processEvents();
+        form_ = test::StartMainFormOn(dir_.filePath("sample.vgr"), document, InstallRegressionCommands);
         return *form_;
     }
 
@@ -264,22 +227,6 @@ protected:
             timer->stop();
             timer->deleteLater();
             action(modal);
-        });
-        timer->start();
-    }
-
-    // Runs action on the next modal window of the class once it shows.
-    template <class Window>
-    static void OnModalOf(std::function<void(Window*)> action)
-    {
-        auto* timer = new QTimer;
-        timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, [timer, action] {
-            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-            if (!window || !window->isVisible()) return;
-            timer->stop();
-            timer->deleteLater();
-            QTimer::singleShot(0, window, [window, action] { action(window); });
         });
         timer->start();
     }

@@ -31,6 +31,7 @@
 #include "app/ui/main_form.h"
 #include "document/document_file.h"
 #include "document/graph_model.h"
+#include "support/ui_robots.h"
 #include "tools/ui/intersection_forms.h"
 #include "tools/ui/research_forms.h"
 #include "tools/ui/scan_tool_commands.h"
@@ -39,43 +40,10 @@
 namespace vg {
 namespace {
 
-void Settle()
-{
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-}
-
-// Answers the program's message dialogs and remembers their texts.
-class Messages {
-public:
-    Messages()
-        : handler_([this](const std::string& text, TMsgDlgType, TMsgDlgButtons, int) {
-              texts.push_back(text);
-              return mrOk;
-          })
-    {
-    }
-    std::vector<std::string> texts;
-
-private:
-    ScopedMessageDialogHandler handler_;
-};
-
-// Runs action on the modal window of the class once it shows and ready()
-// holds (a computing window is left alone until it has finished).
-template <class Window>
-void OnModalOf(std::function<void(Window*)> action, std::function<bool(Window*)> ready = nullptr)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action, ready] {
-        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
-        if (!window || !window->isVisible() || (ready && !ready(window))) return;
-        timer->stop();
-        timer->deleteLater();
-        QTimer::singleShot(0, window, [window, action] { action(window); });
-    });
-    timer->start();
-}
+using test::ClickLater;
+using test::Messages;
+using test::OnModalOf;
+using test::Settle;
 
 // Chooses a file in the next file dialog.
 void ChooseFile(const QString& path)
@@ -88,13 +56,6 @@ void ChooseFile(const QString& path)
         }
         QMetaObject::invokeMethod(dialog, "accept");
     });
-}
-
-// Clicks the button from the event loop, so that a modal window it opens
-// does not block the caller.
-void ClickLater(QPushButton* button)
-{
-    QTimer::singleShot(0, button, [button] { button->click(); });
 }
 
 std::vector<std::string> Column(const QTableWidget* grid, int column)
@@ -122,8 +83,7 @@ AnalysisSettings Parabola()
     return s;
 }
 
-bool Finished(TResearchForm* form) { return form->Runs() > 0 && !form->Running(); }
-bool Finished(TIntersectionForm* form) { return form->Runs() > 0 && !form->Running(); }
+bool Finished(const TScanResultsForm* form) { return form->Runs() > 0 && !form->Running(); }
 
 class ScanToolWindows : public ::testing::Test {
 protected:
@@ -343,17 +303,7 @@ protected:
         ApplyKindDefaults(inverse, GraphKind::XFromY, document.Options);
         inverse.Formula.Assign("SIN(Y)");
         document.AddGraph(inverse);
-        const QString path = dir_.filePath("sample.vgr");
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        const std::string bytes = DocumentFileBytes(document);
-        file.write(bytes.data(), qsizetype(bytes.size()));
-        file.close();
-        form_ = std::make_unique<TMainForm>();
-        InstallScanToolCommands(*form_);
-        form_->Start({path});
-        for (int i = 0; i < 100 && !(form_->Initialized() && form_->ActiveChild()); ++i)
-            QApplication::processEvents();
+        form_ = test::StartMainFormOn(dir_.filePath("sample.vgr"), document, InstallScanToolCommands);
         ProgramOptions().ResearchMinX = -10;
         ProgramOptions().ResearchMaxX = 10;
         ProgramOptions().ResearchStepsNum = 200;
