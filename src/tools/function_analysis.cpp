@@ -334,24 +334,13 @@ void TFunctionAnalysis::ZeroScan(ScanProgress& progress)
     if (!f.Compile(formula_, "X")) return;
     StartCount(results_.ZerosCount);
     const Extended eps = AnalysisTolerance(settings_.DigitsNum, settings_.MinX, settings_.MaxX);
-    bool havePrevious = false;
-    Extended xp = 0, yp = 0;
-    const bool interrupted = ScanGrid(settings_.Interval(), progress, [&](Extended x, bool inside) {
-        Extended y = 0;
-        if (!inside || !f.Value(x, y)) {
-            havePrevious = false;
-            return;
-        }
-        if (havePrevious && FallsThroughMidpoint(f, xp, yp, x, y)) {
+    results_.ZerosCount.interrupted =
+        ScanNeighbours(settings_.Interval(), progress, f, [&](Extended xp, Extended yp, Extended x, Extended y) {
+            if (!FallsThroughMidpoint(f, xp, yp, x, y)) return;
             bool failed = false;
             const Extended root = FindZero(f, xp, x, eps, failed);
             if (!failed && results_.AddZero(root)) progress.ResultAdded();
-        }
-        xp = x;
-        yp = y;
-        havePrevious = true;
-    });
-    results_.ZerosCount.interrupted = interrupted;
+        });
 }
 
 void TFunctionAnalysis::ValueExtremaScan(ScanProgress& progress)
@@ -360,32 +349,20 @@ void TFunctionAnalysis::ValueExtremaScan(ScanProgress& progress)
     if (!f.Compile(formula_, "X")) return;
     StartCount(results_.ExtremaCount);
     const Extended eps = AnalysisTolerance(settings_.DigitsNum, settings_.MinX, settings_.MaxX);
-    bool havePrevious = false;
-    Extended xp = 0, yp = 0;
-    const bool interrupted = ScanGrid(settings_.Interval(), progress, [&](Extended x, bool inside) {
-        Extended y = 0;
-        if (!inside || !f.Value(x, y)) {
-            havePrevious = false;
-            return;
-        }
-        const Extended xn = 2 * x - xp;
-        Extended yn = 0;
-        if (havePrevious && f.Value(xn, yn) && ((y < yp && y < yn) || (yp < y && yn < y))) {
+    results_.ExtremaCount.interrupted =
+        ScanNeighbours(settings_.Interval(), progress, f, [&](Extended xp, Extended yp, Extended x, Extended y) {
+            const Extended xn = 2 * x - xp;
+            Extended yn = 0;
+            if (!f.Value(xn, yn) || !((y < yp && y < yn) || (yp < y && yn < y))) return;
             const bool isMaximum = yp < y;
             bool failed = false;
             const Extended xe = FindExtremum(f, xp, xn, eps, failed);
             Extended ye = 0;
             if (!failed && xe <= settings_.MaxX && f.Value(RoundToDisplay(xe), ye) &&
-                IsGenuineExtremum(f, isMaximum, xp, yp, y, xn, yn) &&
-                results_.AddExtremum(isMaximum, xe, ye)) {
+                IsGenuineExtremum(f, isMaximum, xp, yp, y, xn, yn) && results_.AddExtremum(isMaximum, xe, ye)) {
                 progress.ResultAdded();
             }
-        }
-        xp = x;
-        yp = y;
-        havePrevious = true;
-    });
-    results_.ExtremaCount.interrupted = interrupted;
+        });
 }
 
 void TFunctionAnalysis::DerivativeExtremaScan(ScanProgress& progress)
@@ -399,30 +376,18 @@ void TFunctionAnalysis::DerivativeExtremaScan(ScanProgress& progress)
     if (notDifferentiable || code != kEngineOk || !g.CompileLexemes(std::move(lexemes))) return;
     StartCount(results_.ExtremaCount);
     const Extended eps = AnalysisTolerance(settings_.DigitsNum, settings_.MinX, settings_.MaxX);
-    bool havePrevious = false;
-    Extended xp = 0, gp = 0;
-    const bool interrupted = ScanGrid(settings_.Interval(), progress, [&](Extended x, bool inside) {
-        Extended gx = 0;
-        if (!inside || !g.Value(x, gx)) {
-            havePrevious = false;
-            return;
-        }
-        if (havePrevious && FallsThroughMidpoint(g, xp, gp, x, gx)) {
+    results_.ExtremaCount.interrupted =
+        ScanNeighbours(settings_.Interval(), progress, g, [&](Extended xp, Extended gp, Extended x, Extended gx) {
+            if (!FallsThroughMidpoint(g, xp, gp, x, gx)) return;
             // The derivative must really leave 0 after a zero on the grid.
             const bool isMaximum = gp > 0;
             Extended gr = 0;
-            if (g.Value(x + eps, gr) && (gx != 0 || (isMaximum ? gr < 0 : gr > 0))) {
-                bool failed = false;
-                const Extended xe = FindZero(g, xp, x, eps, failed);
-                Extended ye = 0;
-                if (!failed && f.Value(xe, ye) && results_.AddExtremum(isMaximum, xe, ye)) progress.ResultAdded();
-            }
-        }
-        xp = x;
-        gp = gx;
-        havePrevious = true;
-    });
-    results_.ExtremaCount.interrupted = interrupted;
+            if (!g.Value(x + eps, gr) || !(gx != 0 || (isMaximum ? gr < 0 : gr > 0))) return;
+            bool failed = false;
+            const Extended xe = FindZero(g, xp, x, eps, failed);
+            Extended ye = 0;
+            if (!failed && f.Value(xe, ye) && results_.AddExtremum(isMaximum, xe, ye)) progress.ResultAdded();
+        });
 }
 
 std::string TFunctionAnalysis::ResultsText(std::string_view eol) const

@@ -119,29 +119,17 @@ void TIntersections::Run(ScanProgress& progress)
     results_.Count = {ResultCount::State::Counted, 0, false};
     progress.ShowPercent(0);
     const Extended eps = AnalysisTolerance(interval_.DigitsNum, interval_.MinX, interval_.MaxX);
-    bool havePrevious = false;
-    Extended xp = 0, dp = 0;
-    const bool interrupted = ScanGrid(interval_, progress, [&](Extended x, bool inside) {
-        Extended d = 0;
-        if (!inside || !difference.Value(x, d)) {
-            havePrevious = false;
-            return;
-        }
-        Extended dm = 0;
-        const bool falls = havePrevious && dp > 0 && d <= 0 && difference.Value((x + xp) * 0.5L, dm) && d <= dm &&
-                           dm < dp;
-        const bool rises = havePrevious && dp < 0 && d >= 0 && difference.Value((x + xp) * 0.5L, dm) && dp < dm &&
-                           dm <= d;
-        Extended root = 0, y = 0;
-        if ((falls || rises) && RefineIntersection(difference, xp, x, eps, root) && y1.Value(root, y) &&
-            std::fabs(y) <= kLargestIntersectionY && results_.AddPoint(root, y)) {
-            progress.ResultAdded();
-        }
-        xp = x;
-        dp = d;
-        havePrevious = true;
-    });
-    results_.Count.interrupted = interrupted;
+    results_.Count.interrupted =
+        ScanNeighbours(interval_, progress, difference, [&](Extended xp, Extended dp, Extended x, Extended d) {
+            Extended dm = 0;
+            const bool falls = dp > 0 && d <= 0 && difference.Value((x + xp) * 0.5L, dm) && d <= dm && dm < dp;
+            const bool rises = dp < 0 && d >= 0 && difference.Value((x + xp) * 0.5L, dm) && dp < dm && dm <= d;
+            Extended root = 0, y = 0;
+            if ((falls || rises) && RefineIntersection(difference, xp, x, eps, root) && y1.Value(root, y) &&
+                std::fabs(y) <= kLargestIntersectionY && results_.AddPoint(root, y)) {
+                progress.ResultAdded();
+            }
+        });
 }
 
 std::string TIntersections::ResultsText(bool forClipboard, std::string_view eol) const

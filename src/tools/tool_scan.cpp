@@ -80,6 +80,24 @@ bool ScanGrid(const ScanInterval& interval, ScanProgress& progress, const GridVi
     return interrupted;
 }
 
+bool ScanNeighbours(const ScanInterval& interval, ScanProgress& progress, ScanFormula& f,
+                    const NeighbourVisit& visit)
+{
+    bool havePrevious = false;
+    Extended xp = 0, yp = 0;
+    return ScanGrid(interval, progress, [&](Extended x, bool inside) {
+        Extended y = 0;
+        if (!inside || !f.Value(x, y)) {
+            havePrevious = false;
+            return;
+        }
+        if (havePrevious) visit(xp, yp, x, y);
+        xp = x;
+        yp = y;
+        havePrevious = true;
+    });
+}
+
 Extended RoundToDigits(Extended v, int digits)
 {
     const Extended scale = PowerOf10(digits);

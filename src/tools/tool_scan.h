@@ -72,6 +72,13 @@ inline constexpr int kMaxRefineIterations = 200;
 using GridVisit = std::function<void(Extended x, bool inside)>;
 bool ScanGrid(const ScanInterval& interval, ScanProgress& progress, const GridVisit& visit);
 
+// ScanGrid with the values of f: visit(xp, yp, x, y) for every grid point x
+// inside the interval where f has the value y, when the point before it, xp,
+// had the value yp (a point outside or without a value starts afresh).
+using NeighbourVisit = std::function<void(Extended xp, Extended yp, Extended x, Extended y)>;
+bool ScanNeighbours(const ScanInterval& interval, ScanProgress& progress, ScanFormula& f,
+                    const NeighbourVisit& visit);
+
 // The result rounding of the tools: RoundHalfAway(v * 10^d) / 10^d, and
 // exactly 0 when its display form reads back as 0 (so "-0" never shows).
 Extended RoundToDigits(Extended v, int digits);
