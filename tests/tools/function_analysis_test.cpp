@@ -24,12 +24,7 @@ std::string Repeat(const std::string& item, const std::string& separator, int co
     return out;
 }
 
-struct CheckRow {
-    const char* name;
-    std::function<void(AnalysisInput&)> change;
-    std::string message;  // as the message box shows it; empty: accepted
-    AnalysisField field;
-};
+using CheckRow = test::InputCheckRow<AnalysisInput, AnalysisField>;
 
 TEST(AnalysisInputCheck, refusesTheFirstBadFieldInTheDialogsOrder)
 {
@@ -71,21 +66,15 @@ TEST(AnalysisInputCheck, refusesTheFirstBadFieldInTheDialogsOrder)
              i.Formula = "ABS(X)"; i.UseDerivative = true; i.FindExtremums = false; },
          "", AnalysisField::Formula},
     };
-    for (const CheckRow& row : rows) {
-        AnalysisInput input = AnalysisInputFrom(AnalysisSettings{}, "SIN(X)");
-        row.change(input);
+    test::ExpectInputChecks(rows, AnalysisInputFrom(AnalysisSettings{}, "SIN(X)"), [](const AnalysisInput& input) {
         AnalysisSettings accepted;
         accepted.StepsNum = 777;
         const auto failure = CheckAnalysisInput(input, accepted);
-        if (row.message.empty()) {
-            EXPECT_FALSE(failure) << row.name << ": " << InputFailureText(*failure);
-            continue;
+        if (failure) {
+            EXPECT_EQ(accepted.StepsNum, 777) << "nothing changes on a refusal";
         }
-        ASSERT_TRUE(failure) << row.name;
-        EXPECT_EQ(InputFailureText(*failure), row.message) << row.name;
-        EXPECT_EQ(failure->FocusField, row.field) << row.name;
-        EXPECT_EQ(accepted.StepsNum, 777) << row.name << ": nothing changes on a refusal";
-    }
+        return failure;
+    });
 }
 
 TEST(AnalysisInputCheck, acceptedBoundsAreTheTextValuesAndStoreInTheOptions)

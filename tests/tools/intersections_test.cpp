@@ -15,12 +15,7 @@
 namespace vg {
 namespace {
 
-struct CheckRow {
-    const char* name;
-    std::function<void(IntersectionInput&)> change;
-    std::string message;  // empty: accepted
-    IntersectionField field;
-};
+using CheckRow = test::InputCheckRow<IntersectionInput, IntersectionField>;
 
 TEST(IntersectionInputCheck, refusesTheFirstBadFieldInTheDialogsOrder)
 {
@@ -48,21 +43,13 @@ TEST(IntersectionInputCheck, refusesTheFirstBadFieldInTheDialogsOrder)
         {"digits -1", [](IntersectionInput& i) { i.DigitsNumText = "-1"; },
          "This value must be an integer\rfrom 0 up to 5", IntersectionField::DigitsNum},
     };
-    for (const CheckRow& row : rows) {
-        IntersectionInput input = IntersectionInputFrom(ScanInterval{}, "X^2", "2");
-        row.change(input);
+    const IntersectionInput valid = IntersectionInputFrom(ScanInterval{}, "X^2", "2");
+    test::ExpectInputChecks(rows, valid, [](const IntersectionInput& input) {
         ScanInterval accepted{1, 2, 333, 4};
         const auto failure = CheckIntersectionInput(input, accepted);
-        if (row.message.empty()) {
-            EXPECT_FALSE(failure) << row.name;
-            EXPECT_EQ(accepted.StepsNum, 200) << row.name;
-            continue;
-        }
-        ASSERT_TRUE(failure) << row.name;
-        EXPECT_EQ(InputFailureText(*failure), row.message) << row.name;
-        EXPECT_EQ(failure->FocusField, row.field) << row.name;
-        EXPECT_EQ(accepted.StepsNum, 333) << row.name << ": nothing changes on a refusal";
-    }
+        EXPECT_EQ(accepted.StepsNum, failure ? 333 : 200) << "nothing changes on a refusal";
+        return failure;
+    });
 }
 
 TEST(IntersectionInputCheck, sharesTheResearchSettingsWithTheAnalysis)

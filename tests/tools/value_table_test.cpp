@@ -16,12 +16,7 @@
 namespace vg {
 namespace {
 
-struct CheckRow {
-    const char* name;
-    std::function<void(ValueTableInput&)> change;
-    std::string message;  // empty: accepted
-    ValueTableField field;
-};
+using CheckRow = test::InputCheckRow<ValueTableInput, ValueTableField>;
 
 TEST(ValueTableInputCheck, refusesTheFirstBadFieldInItsOrder)
 {
@@ -55,20 +50,14 @@ TEST(ValueTableInputCheck, refusesTheFirstBadFieldInItsOrder)
         {"letter y", [](ValueTableInput& i) { i.VariableName = "y"; i.Formula = "y^2"; }, "",
          ValueTableField::VariableName},
     };
-    for (const CheckRow& row : rows) {
-        ValueTableInput input = ValueTableInputFrom(ValueTableSettings{}, "X^2");
-        row.change(input);
+    test::ExpectInputChecks(rows, ValueTableInputFrom(ValueTableSettings{}, "X^2"), [](const ValueTableInput& input) {
         ValueTableSettings accepted{5, 6, 7};
         const auto failure = CheckValueTableInput(input, accepted);
-        if (row.message.empty()) {
-            EXPECT_FALSE(failure) << row.name << ": " << InputFailureText(*failure);
-            continue;
+        if (failure) {
+            EXPECT_EQ(accepted.Step, 7) << "nothing changes on a refusal";
         }
-        ASSERT_TRUE(failure) << row.name;
-        EXPECT_EQ(InputFailureText(*failure), row.message) << row.name;
-        EXPECT_EQ(failure->FocusField, row.field) << row.name;
-        EXPECT_EQ(accepted.Step, 7) << row.name << ": nothing changes on a refusal";
-    }
+        return failure;
+    });
 }
 
 TEST(ValueTableInputCheck, storesWhatItAccepted)

@@ -33,7 +33,8 @@ TAddGraphDialog::AddGraphButtons TAddGraphDialog::NewAddGraphButtons(const char*
     buttons.Cancel->setAutoDefault(false);
     buttons.Help->setAutoDefault(false);
     connect(buttons.Cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(buttons.Help, &QPushButton::clicked, this, [this, helpContext] { THelpForm::ShowContext(this, helpContext); });
+    connect(buttons.Help, &QPushButton::clicked, this,
+            [this, helpContext] { THelpForm::ShowContext(this, helpContext); });
     buttons.Row->addStretch();
     buttons.Row->addWidget(buttons.Add);
     buttons.Row->addWidget(buttons.Cancel);
