@@ -15,7 +15,7 @@
 
 namespace vg {
 
-TIntersectionOptionsForm::TIntersectionOptionsForm(QWidget* parent) : QDialog(parent)
+TIntersectionOptionsForm::TIntersectionOptionsForm(QWidget* parent) : TScanOptionsForm(parent)
 {
     setObjectName("IntersectionOptionsForm");
     setWindowTitle("Intersections");
@@ -28,17 +28,9 @@ TIntersectionOptionsForm::TIntersectionOptionsForm(QWidget* parent) : QDialog(pa
     formulas->addRow(NewNotationLabel(this, "Y2(x)="), Formula2ComboBox);
     layout->addLayout(formulas);
 
-    const ScanIntervalEdits interval = AddScanIntervalGroup(this, layout);
-    MinXEdit = interval.MinX;
-    MaxXEdit = interval.MaxX;
-    StepsNumEdit = interval.StepsNum;
-    DigitsNumEdit = interval.DigitsNum;
+    AddIntervalGroup(layout);
 
-    const OptionsButtons buttons = AddOptionsButtons(this, layout, HelpContext);
-    OKButton = buttons.OK;
-    CancelButton = buttons.Cancel;
-    HelpButton = buttons.Help;
-    connect(OKButton, &QPushButton::clicked, this, &TIntersectionOptionsForm::OKButtonClick);
+    AddButtons(layout, HelpContext);
     TranslateComponent(this);
 }
 
@@ -46,10 +38,7 @@ void TIntersectionOptionsForm::SetInput(const IntersectionInput& input, const st
 {
     FillFormulaList(Formula1ComboBox, formulas, input.Formula1);
     FillFormulaList(Formula2ComboBox, formulas, input.Formula2);
-    MinXEdit->setText(ToQString(input.MinXText));
-    MaxXEdit->setText(ToQString(input.MaxXText));
-    StepsNumEdit->setText(ToQString(input.StepsNumText));
-    DigitsNumEdit->setText(ToQString(input.DigitsNumText));
+    ShowIntervalTexts(input);
     Formula1ComboBox->setFocus();
 }
 

@@ -18,7 +18,7 @@ namespace vg {
 // "Intersections" parameters: the two formulas, the interval, steps and
 // decimals. OK checks the fields in order and keeps the dialog open on the
 // first refusal, with its field focused.
-class TIntersectionOptionsForm : public QDialog {
+class TIntersectionOptionsForm : public TScanOptionsForm {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 1550;
@@ -31,16 +31,9 @@ public:
 
     QComboBox* Formula1ComboBox;
     QComboBox* Formula2ComboBox;
-    QLineEdit* MinXEdit;
-    QLineEdit* MaxXEdit;
-    QLineEdit* StepsNumEdit;
-    QLineEdit* DigitsNumEdit;
-    QPushButton* OKButton;
-    QPushButton* CancelButton;
-    QPushButton* HelpButton;
 
 private:
-    void OKButtonClick();
+    void OKButtonClick() override;
     QWidget* Field(IntersectionField field) const;
 
     ScanInterval accepted_;

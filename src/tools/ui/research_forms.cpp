@@ -25,7 +25,7 @@ constexpr int kKindColumnWidth = 40;
 
 }  // namespace
 
-TResearchOptionsForm::TResearchOptionsForm(QWidget* parent) : QDialog(parent)
+TResearchOptionsForm::TResearchOptionsForm(QWidget* parent) : TScanOptionsForm(parent)
 {
     setObjectName("ResearchOptionsForm");
     setWindowTitle("Analyze Function");
@@ -37,11 +37,7 @@ TResearchOptionsForm::TResearchOptionsForm(QWidget* parent) : QDialog(parent)
     formulaRow->addWidget(FormulaComboBox, 1);
     layout->addLayout(formulaRow);
 
-    const ScanIntervalEdits interval = AddScanIntervalGroup(this, layout);
-    MinXEdit = interval.MinX;
-    MaxXEdit = interval.MaxX;
-    StepsNumEdit = interval.StepsNum;
-    DigitsNumEdit = interval.DigitsNum;
+    AddIntervalGroup(layout);
 
     auto* calculations = new QGroupBox("Calculations", this);
     calculations->setObjectName("CalculationsGroupBox");
@@ -57,21 +53,14 @@ TResearchOptionsForm::TResearchOptionsForm(QWidget* parent) : QDialog(parent)
     boxes->addWidget(UseDerivativeCheckBox);
     layout->addWidget(calculations);
 
-    const OptionsButtons buttons = AddOptionsButtons(this, layout, HelpContext);
-    OKButton = buttons.OK;
-    CancelButton = buttons.Cancel;
-    HelpButton = buttons.Help;
-    connect(OKButton, &QPushButton::clicked, this, &TResearchOptionsForm::OKButtonClick);
+    AddButtons(layout, HelpContext);
     TranslateComponent(this);
 }
 
 void TResearchOptionsForm::SetInput(const AnalysisInput& input, const std::vector<std::string>& formulas)
 {
     FillFormulaList(FormulaComboBox, formulas, input.Formula);
-    MinXEdit->setText(ToQString(input.MinXText));
-    MaxXEdit->setText(ToQString(input.MaxXText));
-    StepsNumEdit->setText(ToQString(input.StepsNumText));
-    DigitsNumEdit->setText(ToQString(input.DigitsNumText));
+    ShowIntervalTexts(input);
     NullsCheckBox->setChecked(input.FindZeroes);
     ExtremumsCheckBox->setChecked(input.FindExtremums);
     UseDerivativeCheckBox->setChecked(input.UseDerivative);

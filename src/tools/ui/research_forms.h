@@ -19,7 +19,7 @@ namespace vg {
 // "Analyze Function": the formula, the interval, steps and decimals, and
 // what to calculate. OK checks the fields in order and keeps the dialog open
 // on the first refusal, with its field focused.
-class TResearchOptionsForm : public QDialog {
+class TResearchOptionsForm : public TScanOptionsForm {
     Q_OBJECT
 public:
     static constexpr int HelpContext = 23;
@@ -32,19 +32,12 @@ public:
     const AnalysisSettings& Accepted() const { return accepted_; }
 
     QComboBox* FormulaComboBox;
-    QLineEdit* MinXEdit;
-    QLineEdit* MaxXEdit;
-    QLineEdit* StepsNumEdit;
-    QLineEdit* DigitsNumEdit;
     QCheckBox* NullsCheckBox;
     QCheckBox* ExtremumsCheckBox;
     QCheckBox* UseDerivativeCheckBox;
-    QPushButton* OKButton;
-    QPushButton* CancelButton;
-    QPushButton* HelpButton;
 
 private:
-    void OKButtonClick();
+    void OKButtonClick() override;
     QWidget* Field(AnalysisField field) const;
 
     AnalysisSettings accepted_;

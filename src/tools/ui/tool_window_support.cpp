@@ -287,37 +287,47 @@ void AppendResultRow(QTableWidget* grid, const QStringList& cells)
         grid->setItem(row, column, new QTableWidgetItem(cells[column]));
 }
 
-ScanIntervalEdits AddScanIntervalGroup(QWidget* window, QBoxLayout* layout)
+void TScanOptionsForm::AddIntervalGroup(QBoxLayout* layout)
 {
-    auto* parameters = new QGroupBox("Parameters", window);
+    auto* parameters = new QGroupBox("Parameters", this);
     parameters->setObjectName("ParametersGroupBox");
     auto* form = new QFormLayout(parameters);
-    const ScanIntervalEdits edits{NewNamedEdit(parameters, "MinXEdit"), NewNamedEdit(parameters, "MaxXEdit"),
-                                  NewNamedEdit(parameters, "StepsNumEdit"), NewNamedEdit(parameters, "DigitsNumEdit")};
-    form->addRow(new QLabel("Minimum of X", parameters), edits.MinX);
-    form->addRow(new QLabel("Maximum of X", parameters), edits.MaxX);
-    form->addRow(new QLabel("Number of Steps", parameters), edits.StepsNum);
-    form->addRow(new QLabel("Accuracy (Decimal Signs)", parameters), edits.DigitsNum);
+    MinXEdit = NewNamedEdit(parameters, "MinXEdit");
+    MaxXEdit = NewNamedEdit(parameters, "MaxXEdit");
+    StepsNumEdit = NewNamedEdit(parameters, "StepsNumEdit");
+    DigitsNumEdit = NewNamedEdit(parameters, "DigitsNumEdit");
+    form->addRow(new QLabel("Minimum of X", parameters), MinXEdit);
+    form->addRow(new QLabel("Maximum of X", parameters), MaxXEdit);
+    form->addRow(new QLabel("Number of Steps", parameters), StepsNumEdit);
+    form->addRow(new QLabel("Accuracy (Decimal Signs)", parameters), DigitsNumEdit);
     layout->addWidget(parameters);
-    return edits;
 }
 
-OptionsButtons AddOptionsButtons(QDialog* window, QBoxLayout* layout, int helpContext)
+void TScanOptionsForm::AddButtons(QBoxLayout* layout, int helpContext)
 {
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    OptionsButtons buttons{NewNamedButton(window, "OKButton", "OK"), nullptr, nullptr};
-    buttons.OK->setDefault(true);
-    buttons.Cancel = NewNamedButton(window, "CancelButton", "Cancel");
-    buttons.Help = NewNamedButton(window, "HelpButton", "Help");
-    row->addWidget(buttons.OK);
-    row->addWidget(buttons.Cancel);
-    row->addWidget(buttons.Help);
-    layout->addLayout(row);
-    QObject::connect(buttons.Cancel, &QPushButton::clicked, window, &QDialog::reject);
-    QObject::connect(buttons.Help, &QPushButton::clicked, window,
-                     [window, helpContext] { THelpForm::ShowContext(window, helpContext); });
-    return buttons;
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    OKButton = NewNamedButton(this, "OKButton", "OK");
+    OKButton->setDefault(true);
+    CancelButton = NewNamedButton(this, "CancelButton", "Cancel");
+    HelpButton = NewNamedButton(this, "HelpButton", "Help");
+    buttons->addWidget(OKButton);
+    buttons->addWidget(CancelButton);
+    buttons->addWidget(HelpButton);
+    layout->addLayout(buttons);
+    connect(OKButton, &QPushButton::clicked, this, [this] { OKButtonClick(); });
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(HelpButton, &QPushButton::clicked, this,
+            [this, helpContext] { THelpForm::ShowContext(this, helpContext); });
+}
+
+void TScanOptionsForm::ShowIntervalTexts(const std::string& minX, const std::string& maxX, const std::string& stepsNum,
+                                         const std::string& digitsNum)
+{
+    MinXEdit->setText(ToQString(minX));
+    MaxXEdit->setText(ToQString(maxX));
+    StepsNumEdit->setText(ToQString(stepsNum));
+    DigitsNumEdit->setText(ToQString(digitsNum));
 }
 
 void TComputingDialog::reject()

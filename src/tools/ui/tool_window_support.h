@@ -139,23 +139,36 @@ QLabel* NewNotationLabel(QWidget* parent, const char* text);
 // window.
 QLineEdit* NewShowEdit(QWidget* parent, const char* objectName);
 
-// The interval fields of an options window, in their "Parameters" group.
-struct ScanIntervalEdits {
-    QLineEdit* MinX;
-    QLineEdit* MaxX;
-    QLineEdit* StepsNum;
-    QLineEdit* DigitsNum;
-};
-ScanIntervalEdits AddScanIntervalGroup(QWidget* window, QBoxLayout* layout);
+// The options window of a scan: the interval fields in their "Parameters"
+// group, and OK (the default button), Cancel and Help.
+class TScanOptionsForm : public QDialog {
+    Q_OBJECT
+public:
+    QLineEdit* MinXEdit = nullptr;
+    QLineEdit* MaxXEdit = nullptr;
+    QLineEdit* StepsNumEdit = nullptr;
+    QLineEdit* DigitsNumEdit = nullptr;
+    QPushButton* OKButton = nullptr;
+    QPushButton* CancelButton = nullptr;
+    QPushButton* HelpButton = nullptr;
 
-// An options window's OK, Cancel and Help row: OK is the default button (the
-// window connects it), Cancel rejects and Help opens the help context.
-struct OptionsButtons {
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
+protected:
+    using QDialog::QDialog;
+    // The window's parts in the order of its layout (and of the focus chain).
+    void AddIntervalGroup(QBoxLayout* layout);
+    void AddButtons(QBoxLayout* layout, int helpContext);
+    template <class Input>
+    void ShowIntervalTexts(const Input& input)
+    {
+        ShowIntervalTexts(input.MinXText, input.MaxXText, input.StepsNumText, input.DigitsNumText);
+    }
+    // OK: checks the fields and accepts, or refuses with the field focused.
+    virtual void OKButtonClick() = 0;
+
+private:
+    void ShowIntervalTexts(const std::string& minX, const std::string& maxX, const std::string& stepsNum,
+                           const std::string& digitsNum);
 };
-OptionsButtons AddOptionsButtons(QDialog* window, QBoxLayout* layout, int helpContext);
 
 // A window that computes within its own event loop: neither Esc nor closing
 // ends it while it computes.
