@@ -11,6 +11,22 @@ namespace {
 bool IsUserInput(QEvent::Type type)
 {
     switch (type) {
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+        return true;
+    default:
+        return IsKeyboardOrMouseInput(type);
+    }
+}
+
+}  // namespace
+
+bool IsKeyboardOrMouseInput(QEvent::Type type)
+{
+    switch (type) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
     case QEvent::ShortcutOverride:
@@ -23,19 +39,12 @@ bool IsUserInput(QEvent::Type type)
     case QEvent::NonClientAreaMouseButtonDblClick:
     case QEvent::Wheel:
     case QEvent::ContextMenu:
-    case QEvent::TabletPress:
-    case QEvent::TabletRelease:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
     case QEvent::InputMethod:
         return true;
     default:
         return false;
     }
 }
-
-}  // namespace
 
 TComputationGuard::TComputationGuard(QObject* parent) : QObject(parent) {}
 

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QEvent>
 #include <QObject>
 
 namespace vg {
+
+// Keys, shortcuts, mouse buttons, the wheel, context menus and input methods:
+// what a running computation holds back from the program's windows.
+bool IsKeyboardOrMouseInput(QEvent::Type type);
 
 // Keeps the user from running commands in the middle of a long computation:
 // while active, it swallows keyboard and mouse input to the program's

@@ -18,16 +18,7 @@ void TStatusProgress::ShowStatus(int panel, const std::string& text)
     label->repaint();
 }
 
-void TStatusProgress::SetBusyCursor(bool busy)
-{
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        ++busyDepth_;
-    } else if (busyDepth_ > 0) {
-        QApplication::restoreOverrideCursor();
-        --busyDepth_;
-    }
-}
+void TStatusProgress::SetBusyCursor(bool busy) { busyCursor_.Set(busy); }
 
 void TStatusProgress::ProcessMessages() { QApplication::processEvents(); }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ui/busy_cursor.h"
 #include "document/compute_progress.h"
 
 class QLabel;
@@ -30,7 +31,7 @@ private:
     QLabel* panel0_;
     QLabel* panel1_;
     TComputationGuard* guard_;
-    int busyDepth_ = 0;
+    TNestedBusyCursor busyCursor_;
 };
 
 }  // namespace vg

@@ -22,6 +22,7 @@
 #include "app/message_dialog_model.h"
 #include "app/translator.h"
 #include "app/ui/help_form.h"
+#include "app/ui/computation_guard.h"
 #include "app/ui/main_form.h"
 #include "app/ui/mdi_child.h"
 #include "app/ui/translate_component.h"
@@ -36,28 +37,8 @@ constexpr int kMaxTypedFormulaLength = 250;
 constexpr qint64 kRefreshInterval = 100;
 constexpr const char* kTextFilesFilter = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
 
-bool IsUserInput(QEvent::Type type)
-{
-    switch (type) {
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonRelease:
-    case QEvent::NonClientAreaMouseButtonDblClick:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-    case QEvent::InputMethod:
-    case QEvent::Close:
-        return true;
-    default:
-        return false;
-    }
-}
+// Closing a window is held back too: the computing window must stay.
+bool IsUserInput(QEvent::Type type) { return IsKeyboardOrMouseInput(type) || type == QEvent::Close; }
 
 }  // namespace
 
@@ -131,10 +112,7 @@ TWindowScanProgress::TWindowScanProgress(QWidget* window, QProgressBar* bar, std
 {
 }
 
-TWindowScanProgress::~TWindowScanProgress()
-{
-    while (busyDepth_ > 0) SetBusyCursor(false);
-}
+TWindowScanProgress::~TWindowScanProgress() { busyCursor_.Clear(); }
 
 std::string TWindowScanProgress::Translate(const std::string& english) const { return vg::Translate(english); }
 
@@ -156,16 +134,7 @@ void TWindowScanProgress::ResultAdded()
     window_->repaint();
 }
 
-void TWindowScanProgress::SetBusyCursor(bool busy)
-{
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        ++busyDepth_;
-    } else if (busyDepth_ > 0) {
-        QApplication::restoreOverrideCursor();
-        --busyDepth_;
-    }
-}
+void TWindowScanProgress::SetBusyCursor(bool busy) { busyCursor_.Set(busy); }
 
 void TWindowScanProgress::ProcessMessages() { QCoreApplication::processEvents(); }
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ui/busy_cursor.h"
 #include "tools/tool_input.h"
 #include "tools/tool_scan.h"
 #include "tools/tool_text.h"
@@ -74,7 +75,7 @@ private:
     QProgressBar* bar_;
     std::function<void()> refresh_;
     TScanInputGuard guard_;
-    int busyDepth_ = 0;
+    TNestedBusyCursor busyCursor_;
     qint64 lastRefresh_ = 0;
 };
 
