@@ -31,6 +31,7 @@
 #include "document/graph_model.h"
 #include "engine/number_text.h"
 #include "main/command_modules.h"
+#include "support/ui_robots.h"
 
 namespace vg {
 namespace {
@@ -121,8 +122,7 @@ GraphRecord GraphOfKind(const DocumentOptions& options, GraphKind kind, const ch
 TEST(ShippedLanguageWindows, translateEveryTextOfEveryWindow)
 {
     QTemporaryDir dir;
-    qputenv("VGRAPH_CONFIG_DIR", dir.filePath("config").toUtf8());
-    QDir().mkpath(dir.filePath("config"));
+    test::UseSettingsFolderIn(dir);
     TRecordingTranslator translator;
     SetTranslator(&translator);
     {

@@ -33,83 +33,37 @@
 #include "app/ui/message_dialog.h"
 #include "document/document_file.h"
 #include "document/graph_model.h"
+#include "support/modal_script.h"
+#include "support/ui_robots.h"
 
 namespace vg {
 namespace {
 
 // Answers the next modal windows in order: a message box gets a button
 // pressed, a file dialog gets a file name. Remembers the message texts.
-class ModalAnswers : public QObject {
+class ModalAnswers : public test::ModalScript {
 public:
-    using Answer = std::function<void(QWidget*)>;
-
-    ModalAnswers()
-    {
-        timer_.setInterval(10);
-        connect(&timer_, &QTimer::timeout, this, &ModalAnswers::Poll);
-        timer_.start();
-    }
-
-    void Press(TMsgDlgBtn button)
-    {
-        answers_.push_back([this, button](QWidget* modal) {
-            auto* box = qobject_cast<TMessageDialog*>(modal);
-            ASSERT_NE(box, nullptr) << modal->metaObject()->className();
-            texts_.append(box->findChild<QLabel*>("Text")->text());
-            box->Button(button)->click();
-        });
-    }
-
     void ChooseFile(const QString& path)
     {
-        answers_.push_back([this, path](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            ASSERT_NE(dialog, nullptr) << modal->metaObject()->className();
-            filters_ = dialog->nameFilters();
-            if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) edit->setText(path);
-            else dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, "accept");
+        On<QFileDialog>([this, path](QFileDialog& dialog) {
+            filters_ = dialog.nameFilters();
+            if (auto* edit = dialog.findChild<QLineEdit*>("fileNameEdit")) edit->setText(path);
+            else dialog.selectFile(path);
+            QMetaObject::invokeMethod(&dialog, "accept");
         });
     }
 
     void CancelFileDialog()
     {
-        answers_.push_back([](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            dialog->reject();
-        });
+        On<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     }
 
-    const QStringList& Texts() const { return texts_; }
+    const QStringList& Texts() const { return Messages(); }
     // The filters of the last file dialog answered.
     const QStringList& Filters() const { return filters_; }
-    int Pending() const { return int(answers_.size()); }
 
 private:
-    void Poll()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == last_) return;
-        last_ = modal;
-        if (answers_.empty()) {
-            QString text;
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) text = box->text();
-            ADD_FAILURE() << "unexpected modal window " << modal->metaObject()->className() << " "
-                          << text.toStdString();
-            QTimer::singleShot(0, modal, [modal] { modal->close(); });
-            return;
-        }
-        Answer answer = answers_.front();
-        answers_.erase(answers_.begin());
-        QTimer::singleShot(0, modal, [answer, modal] { answer(modal); });
-    }
-
-    QTimer timer_;
-    std::vector<Answer> answers_;
-    QStringList texts_;
     QStringList filters_;
-    QPointer<QWidget> last_;
 };
 
 std::string ExampleDir() { return std::string(VG_SOURCE_DIR) + "/data/examples"; }
@@ -133,8 +87,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        qputenv("VGRAPH_CONFIG_DIR", dir_.filePath("config").toUtf8());
-        QDir().mkpath(dir_.filePath("config"));
+        test::UseSettingsFolderIn(dir_);
     }
 
     TMainForm& StartForm(const QStringList& arguments = {})

@@ -13,17 +13,14 @@
 #include "app/ui/main_form.h"
 #include "app/ui/mdi_child.h"
 #include "app/ui/message_dialog.h"
+#include "support/ui_robots.h"
 
 namespace vg::graphs_ui_test {
 
 MainWindowFixture::MainWindowFixture()
 {
-    qputenv("VGRAPH_CONFIG_DIR", dir_.filePath("config").toUtf8());
-    QDir().mkpath(dir_.filePath("config"));
-    form_ = std::make_unique<TMainForm>();
-    InstallGraphCommands(*form_);
-    form_->Start({});
-    for (int i = 0; i < 50 && !form_->Initialized(); ++i) QApplication::processEvents();
+    test::UseSettingsFolderIn(dir_);
+    form_ = test::StartMainForm(InstallGraphCommands);
 }
 
 MainWindowFixture::~MainWindowFixture()

@@ -39,6 +39,7 @@
 #include "app/undo_manager.h"
 #include "document/graph_model.h"
 #include "support/modal_script.h"
+#include "support/ui_robots.h"
 
 namespace vg {
 namespace {
@@ -67,12 +68,8 @@ class OptionsWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        qputenv("VGRAPH_CONFIG_DIR", dir_.filePath("config").toUtf8());
-        QDir().mkpath(dir_.filePath("config"));
-        form_ = std::make_unique<TMainForm>();
-        InstallOptionsCommands(*form_);
-        form_->Start({});
-        for (int i = 0; i < 50 && !form_->Initialized(); ++i) QApplication::processEvents();
+        test::UseSettingsFolderIn(dir_);
+        form_ = test::StartMainForm(InstallOptionsCommands);
         ASSERT_NE(form_->ActiveChild(), nullptr);
         ProgramOptions().Common = TCommonRecord();
     }

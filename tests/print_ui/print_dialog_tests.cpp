@@ -34,6 +34,7 @@
 #include "document/ui/show_bitmap_save_form.h"
 #include "drawing/sample_documents.h"
 #include "print_ui/pdf_raster.h"
+#include "support/ui_robots.h"
 
 namespace vg {
 namespace {
@@ -202,8 +203,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        qputenv("VGRAPH_CONFIG_DIR", dir_.filePath("config").toUtf8());
-        QDir().mkpath(dir_.filePath("config"));
+        test::UseSettingsFolderIn(dir_);
         CurrentPageSetup() = PageSetup{};
         ProgramOptions().BlackAndWhite = false;
         form_ = std::make_unique<TMainForm>();

@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -106,6 +108,25 @@ private:
     std::vector<int> answers_;
     ScopedMessageDialogHandler handler_;
 };
+
+// Points the program's settings at a folder inside dir, so that a test never
+// reads or writes the user's own.
+inline void UseSettingsFolderIn(const QTemporaryDir& dir)
+{
+    qputenv("VGRAPH_CONFIG_DIR", dir.filePath("config").toUtf8());
+    QDir().mkpath(dir.filePath("config"));
+}
+
+// Starts a main window with a command family installed (none for the shell's
+// own commands) on its first new document; returns once it is initialized.
+inline std::unique_ptr<TMainForm> StartMainForm(const std::function<void(TMainForm&)>& install = {})
+{
+    auto form = std::make_unique<TMainForm>();
+    if (install) install(*form);
+    form->Start({});
+    for (int i = 0; i < 50 && !form->Initialized(); ++i) QApplication::processEvents();
+    return form;
+}
 
 // Writes document to path and starts a main window on it with a command
 // family installed; returns once the document's window is there.

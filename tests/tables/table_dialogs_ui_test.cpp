@@ -294,8 +294,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        qputenv("VGRAPH_CONFIG_DIR", dir_.filePath("config").toUtf8());
-        QDir().mkpath(dir_.filePath("config"));
+        test::UseSettingsFolderIn(dir_);
         ProgramOptions().DecimalPoint = true;
     }
     void TearDown() override

@@ -417,8 +417,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        qputenv("VGRAPH_CONFIG_DIR", dir_.filePath("config").toUtf8());
-        QDir().mkpath(dir_.filePath("config"));
+        test::UseSettingsFolderIn(dir_);
         saved_ = ProgramOptions();
         ProgramOptions().IntegrateMinX = 0;
         ProgramOptions().IntegrateMaxX = 1;

@@ -291,8 +291,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        qputenv("VGRAPH_CONFIG_DIR", dir_.filePath("config").toUtf8());
-        QDir().mkpath(dir_.filePath("config"));
+        test::UseSettingsFolderIn(dir_);
         TGraphicsManager document(DefaultViewSettings(), DefaultDocumentOptions());
         for (const char* formula : {"X^2/4-5", "1/X"}) {
             GraphRecord r = NewGraphRecord(document.Options);

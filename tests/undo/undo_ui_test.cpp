@@ -18,6 +18,7 @@
 #include "app/undo_manager.h"
 #include "document/document_options.h"
 #include "document/graph_model.h"
+#include "support/ui_robots.h"
 
 namespace vg {
 namespace {
@@ -27,11 +28,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        qputenv("VGRAPH_CONFIG_DIR", dir_.filePath("config").toUtf8());
-        QDir().mkpath(dir_.filePath("config"));
-        form_ = std::make_unique<TMainForm>();
-        form_->Start({});
-        for (int i = 0; i < 50 && !form_->Initialized(); ++i) QApplication::processEvents();
+        test::UseSettingsFolderIn(dir_);
+        form_ = test::StartMainForm();
         ASSERT_NE(form_->ActiveChild(), nullptr);
     }
 

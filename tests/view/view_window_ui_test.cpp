@@ -28,6 +28,7 @@
 #include "app/view_interval.h"
 #include "document/apply_options.h"
 #include "document/graph_model.h"
+#include "support/ui_robots.h"
 
 namespace vg {
 namespace {
@@ -37,12 +38,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        qputenv("VGRAPH_CONFIG_DIR", dir_.filePath("config").toUtf8());
-        QDir().mkpath(dir_.filePath("config"));
-        form_ = std::make_unique<TMainForm>();
-        InstallViewCommands(*form_);
-        form_->Start({});
-        for (int i = 0; i < 50 && !form_->Initialized(); ++i) QApplication::processEvents();
+        test::UseSettingsFolderIn(dir_);
+        form_ = test::StartMainForm(InstallViewCommands);
         ASSERT_NE(form_->ActiveChild(), nullptr);
         child_ = form_->ActiveChild();
         child_->showMaximized();
