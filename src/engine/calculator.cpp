@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -58,15 +59,6 @@ Extended TangentOrCotangent(LexCode code, Extended b, EngineError& err)
     return code == lex::Tan ? kernel::Tan(b) : kernel::Cot(b);
 }
 
-// e^t within the exponent limit: 0 far below it, undefined (7) far above.
-Extended LimitedExp(Extended t, EngineError& err)
-{
-    if (std::fabs(t) < kExpLimit) return kernel::Exp(t);
-    if (t < 0) return 0;
-    err = kErrUndefined;
-    return 0;
-}
-
 // Sums and differences that cancel to noise of an operand become exactly 0.
 // Testing the larger operand alone decides both operands' tests: the scaled
 // bound grows with the magnitude, and the larger one is not tiny whenever
@@ -86,11 +78,42 @@ struct PlainLog {
     Extended operator()(Extended v) const { return kernel::Ln(v); }
 };
 
+// |n ln x| <= 1400 ln 2 < 1000 for certain, from the binary exponent e of x
+// rounded to a double (cheap to read: see kernel::IntegerOf); with room for
+// that rounding, |log2 x| <= |e| + 1.
+inline bool FarInsideExpLimit(double rounded, int n)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &rounded, sizeof bits);
+    const int biased = static_cast<int>((bits >> 52) & 0x7ff);
+    if (biased == 0 || biased == 0x7ff) return false;
+    const int e = biased - 1023;
+    return std::abs(n) * (std::abs(e) + 1) <= 1400;
+}
+
+// x^b for x > 0 by the power rule: e^(b ln x) within the exponent limit, 0
+// far below it, undefined (7) far above; within the limit a whole exponent
+// up to 64 gives the whole-power kernel's value instead of e^(b ln x). Where
+// the exponent of x alone shows the limit far off, the logarithm is not
+// needed.
+template <class Log>
+Extended PositivePower(Extended x, Extended b, EngineError& err, Log&& ln)
+{
+    int n = 0;
+    const bool whole = kernel::SmallWhole(b, n);
+    if (whole && FarInsideExpLimit(static_cast<double>(x), n)) return kernel::WholePower(x, n);
+    const Extended t = b * ln(x);
+    if (std::fabs(t) < kExpLimit) return whole ? kernel::WholePower(x, n) : kernel::Exp(t);
+    if (t < 0) return 0;
+    err = kErrUndefined;
+    return 0;
+}
+
 // a^b by the power rule; ln is any function giving kernel::Ln's bits.
 template <class Log>
 Extended PowerWith(Extended a, Extended b, EngineError& err, Log&& ln)
 {
-    if (a > 0) return LimitedExp(b * ln(a), err);
+    if (a > 0) return PositivePower(a, b, err, ln);
     if (a == 0) {
         if (b > 0) return 0;
         err = kErrUndefinedDomain;
@@ -106,7 +129,7 @@ Extended PowerWith(Extended a, Extended b, EngineError& err, Log&& ln)
         err = kErrUndefinedDomain;
         return 0;
     }
-    const Extended magnitude = LimitedExp(b * ln(-a), err);
+    const Extended magnitude = PositivePower(-a, b, err, ln);
     return f1 == 0 ? magnitude : -magnitude;
 }
 
@@ -643,6 +666,22 @@ struct KnownLog {
     return PowerWith(s.value, kernel::Join(exponent), err, KnownLog{&s.logarithm});
 }
 
+// A variable to a constant whole exponent: where the exponent of the
+// variable (the split's head is the variable rounded to a double) shows the
+// limit far off, the rule's value needs no logarithm; its sign is the
+// exponent's parity for a negative variable.
+[[gnu::noinline]] Extended VariableWholePowerStep(kernel::Split base, int n, EngineError& err,
+                                                  program::Recall& log) noexcept
+{
+    if (FarInsideExpLimit(base.hi, n)) {
+        const Extended x = kernel::Join(base);
+        if (base.hi > 0) return kernel::WholePower(x, n);
+        const Extended magnitude = kernel::WholePower(-x, n);
+        return (n & 1) ? -magnitude : magnitude;
+    }
+    return PowerWith(kernel::Join(base), static_cast<Extended>(n), err, VariableLog{&log, base});
+}
+
 // The value stack of the steps holds its values split when they can be (a
 // value pushed is soon taken again); others whole, marked by a rest that is
 // a NaN (a split's rest never is).
@@ -774,6 +813,24 @@ static_assert(sizeof(Extended) == sizeof(kernel::Split));
                 }
                 top = VariablePowerStep(base, exponent, err, variableLogs_[s->base]);
                 Remember(recall, base, exponent, top, err);
+            }
+            if (err != kEngineOk) goto failed;
+            break;
+        }
+        case kVariableWholePower: {
+            const kernel::Split base = s->base == kX ? xs : ys;
+            if (!s->recall) {
+                top = VariableWholePowerStep(base, s->whole, err, variableLogs_[s->base]);
+            } else {
+                program::Recall& recall = recalls_[s - program_.steps.data()];
+                if (Matches(recall, base)) {
+                    err = recall.error;
+                    if (err != kEngineOk) goto failed;
+                    top = kernel::Join(recall.value);
+                    break;
+                }
+                top = VariableWholePowerStep(base, s->whole, err, variableLogs_[s->base]);
+                Remember(recall, base, {0, 0}, top, err);
             }
             if (err != kEngineOk) goto failed;
             break;

@@ -1,6 +1,7 @@
 #include "engine/calculator_program.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "engine/extended_math.h"
 
@@ -81,7 +82,11 @@ public:
         if (IsOperand(right.code)) {
             Generate(n.left);
             OperatorOperand(n.code, right);
-            if (program_.steps.back().op == kVariablePower) program_.steps.back().recall = Recalled(n);
+            Step& last = program_.steps.back();
+            // A square or a lower power costs less than a look at the last result.
+            if (last.op == kVariablePower || (last.op == kVariableWholePower && std::abs(last.whole) > 2)) {
+                last.recall = Recalled(n);
+            }
         } else if (IsOperand(left.code)) {
             Generate(n.right);
             OperandOperator(n.code, left);
@@ -176,6 +181,11 @@ private:
             program_.steps.pop_back();
             s.op = kVariablePower;
             s.base = previous.operand;
+            int n = 0;
+            if (leaf.code == lex::Number && kernel::SmallWhole(leaf.value, n)) {
+                s.op = kVariableWholePower;
+                s.whole = static_cast<std::int8_t>(n);
+            }
         } else {
             s.op = kOperatorOperand;
             s.code = code;

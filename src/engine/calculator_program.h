@@ -6,7 +6,8 @@
 // taken after the right subexpression (it cannot fail and has no effect, so
 // every result and error code is the one of the plain walk). Powers whose
 // base is a variable or a positive number share or precompute the base's
-// logarithm, which is the kernel's value in every case.
+// logarithm, which is the kernel's value in every case; a variable to a
+// constant whole exponent keeps the exponent as an integer.
 
 #include <cstdint>
 #include <vector>
@@ -50,7 +51,8 @@ inline constexpr std::uint8_t kNot = 42;
 inline constexpr std::uint8_t kSqrt = 43;
 inline constexpr std::uint8_t kAbs = 44;
 inline constexpr std::uint8_t kFunction = 45;  // top := `code`(top)
-inline constexpr std::uint8_t kOpCount = 46;
+inline constexpr std::uint8_t kVariableWholePower = 46;  // top := variable(base) ^ whole, |whole| <= 64
+inline constexpr std::uint8_t kOpCount = 47;
 
 struct Step {
     Extended value = 0;  // a kExtended operand; the number of kPositiveNumberToTop
@@ -61,8 +63,9 @@ struct Step {
     std::uint8_t op = 0;
     LexCode code = 0;         // kOperatorOperand, kOperandOperator, kRelateBelow, kFunction
     std::uint8_t operand = 0; // Operand of kOperatorOperand, kOperandOperator, kVariablePower
-    std::uint8_t base = 0;    // kVariablePower, kVariableToTop: kX or kY
-    bool recall = false;      // kVariablePower, kFunction: keep the last result (see Recall)
+    std::uint8_t base = 0;    // kVariablePower, kVariableToTop, kVariableWholePower: kX or kY
+    bool recall = false;      // kVariablePower, kVariableWholePower, kFunction: keep the last result (see Recall)
+    std::int8_t whole = 0;    // kVariableWholePower: the exponent
 };
 
 // The last arguments and result of a step that calls kernels (or the last

@@ -1,9 +1,10 @@
 #pragma once
 // The 80-bit kernels of the evaluator: e^x, ln x, sine, cosine, tangent,
-// cotangent and arctangent, each within one unit in the last place of the
-// 64-bit mantissa. They are table-driven: a table value taken to 128 bits
-// carries the result, and a short polynomial in a small reduced argument
-// supplies the rest, so only the final addition rounds noticeably.
+// cotangent, arctangent and whole powers, each within one unit in the last
+// place of the 64-bit mantissa. They are table-driven: a table value taken
+// to 128 bits carries the result, and a short polynomial in a small reduced
+// argument supplies the rest, so only the final addition rounds noticeably
+// (whole powers multiply head + tail pairs instead).
 //
 // The kernels are inline: an 80-bit argument passed through memory costs more
 // than most of the arithmetic. The rare arguments that need more care
@@ -128,6 +129,59 @@ inline void TwoProduct(long double a, long double b, long double& p, long double
     const long double ah = ca - (ca - a), bh = cb - (cb - b);
     const long double al = a - ah, bl = b - bh;
     e = ((ah * bh - p) + ah * bl + al * bh) + al * bl;
+}
+
+// n for a whole b with |b| <= 64, else false.
+inline bool SmallWhole(long double b, int& n) noexcept
+{
+    if (!(std::fabs(b) <= 64)) return false;
+    n = static_cast<int>(IntegerOf(b));
+    return n == b;
+}
+
+// (h + l) * (h + l), or (h + l) * x, back in h + l to about 2^-120
+// relative (l below half a unit of h).
+inline void SquarePair(long double& h, long double& l) noexcept
+{
+    long double p, e;
+    TwoProduct(h, h, p, e);
+    e += 2 * h * l;
+    h = p + e;
+    l = e - (h - p);
+}
+
+inline void MultiplyPair(long double& h, long double& l, long double x) noexcept
+{
+    long double p, e;
+    TwoProduct(h, x, p, e);
+    e += l * x;
+    h = p + e;
+    l = e - (h - p);
+}
+
+// x^n for x > 0 and a whole n, |n| <= 64, where |n log2 x| < 2000 (every
+// partial power and its rounding error stay normal): binary powering on
+// head + tail pairs, one rounding at the end; a negative n through one
+// division corrected by its exact remainder. Within 0.5 ulp and a trace.
+inline long double WholePower(long double x, int n) noexcept
+{
+    const unsigned m = static_cast<unsigned>(n < 0 ? -n : n);
+    if (m <= 1) return m == 0 ? 1 : (n > 0 ? x : 1 / x);
+    if (n == 2) return x * x;  // the exact square rounded once
+    long double h, l;
+    TwoProduct(x, x, h, l);  // x^2 exactly
+    int bit = 30 - __builtin_clz(m);
+    if ((m >> bit) & 1) MultiplyPair(h, l, x);
+    while (--bit >= 0) {
+        SquarePair(h, l);
+        if ((m >> bit) & 1) MultiplyPair(h, l, x);
+    }
+    if (n > 0) return h;  // the sum p + e of the last step rounded once
+    const long double q = 1 / h;
+    long double p, e;
+    TwoProduct(q, h, p, e);
+    const long double remainder = ((1 - p) - e) - q * l;  // 1 - p is exact: p is within an ulp of 1
+    return q + q * remainder;
 }
 
 long double ExpOutside(long double x) noexcept;

@@ -14,6 +14,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/extended_math.h"
@@ -194,6 +195,62 @@ TEST(ExtendedMath, kernelsStayWithinOneUlpOfMpfr_overTheirDomains)
         std::printf("  %-4s max %.3f ulp over %ld arguments (at %.21Lg)\n", k.name, worst.ulps, worst.count, worst.at);
         EXPECT_LT(worst.ulps, 1.0) << k.name << " at " << static_cast<double>(worst.at);
     }
+}
+
+// x^n for whole |n| <= 64 against MPFR over the domain the power rule gives
+// the kernel (|n ln x| below 1000, that is |n log2 x| below 1443): bases
+// near 1 and across the range for every n, the largest n, and results next
+// to e^1000 and e^-1000. (Denormal results cannot occur there.)
+std::vector<std::pair<long double, int>> WholePowerArguments(int count)
+{
+    std::mt19937_64 rng(20261207);
+    std::uniform_int_distribution<int> anyN(-64, 64), largeN(56, 64);
+    std::uniform_real_distribution<long double> unit(0, 1);
+    auto mantissa = [&rng] { return static_cast<long double>(rng() | (1ULL << 63)) * 0x1p-63L; };  // [1, 2)
+    auto sign = [&rng] { return (rng() & 1) ? 1 : -1; };
+    std::vector<std::pair<long double, int>> v;
+    for (int i = 0; i < count; ++i) v.push_back({0.5L + 1.5L * unit(rng), anyN(rng)});
+    for (int i = 0; i < count; ++i) {  // across the range: |n| (|e| + 1) <= 1442
+        const int n = anyN(rng);
+        const int top = n == 0 ? 1000 : 1442 / std::abs(n) - 1;
+        const int e = std::uniform_int_distribution<int>(-top, top)(rng);
+        v.push_back({std::ldexp(mantissa(), e), n});
+    }
+    for (int i = 0; i < count; ++i) {  // near 1, where the partial powers cancel the most digits
+        const int e = std::uniform_int_distribution<int>(-70, -6)(rng);
+        v.push_back({1 + sign() * std::ldexp(mantissa(), e), sign() * largeN(rng)});
+    }
+    Mpfr root;
+    for (int i = 0; i < count; ++i) {  // x^n within a few hundred ulps of e^1000 or e^-1000
+        const int n = sign() * std::uniform_int_distribution<int>(1, 64)(rng);
+        mpfr_set_si(root.get(), sign() * 1000, MPFR_RNDN);
+        mpfr_div_si(root.get(), root.get(), n, MPFR_RNDN);
+        mpfr_exp(root.get(), root.get(), MPFR_RNDN);
+        long double x = mpfr_get_ld(root.get(), MPFR_RNDN);
+        const int steps = std::uniform_int_distribution<int>(-8, 8)(rng);
+        for (int s = 0; s < std::abs(steps); ++s) x = std::nextafter(x, steps < 0 ? 0.0L : HUGE_VALL);
+        v.push_back({x, n});
+    }
+    return v;
+}
+
+TEST(ExtendedMath, wholePowerStaysWithinHalfAnUlpOfMpfr)
+{
+    Mpfr x, y;
+    Worst worst;
+    int worstN = 0;
+    for (const auto& [base, n] : WholePowerArguments(ArgumentsPerClass())) {
+        mpfr_set_ld(x.get(), base, MPFR_RNDN);
+        mpfr_pow_si(y.get(), x.get(), n, MPFR_RNDN);
+        const double e = UlpError(kernel::WholePower(base, n), y.get());
+        if (e > worst.ulps) {
+            worst = {e, base, worst.count};
+            worstN = n;
+        }
+        ++worst.count;
+    }
+    std::printf("  x^n  max %.3f ulp over %ld arguments (at %.21Lg^%d)\n", worst.ulps, worst.count, worst.at, worstN);
+    EXPECT_LT(worst.ulps, 0.51) << static_cast<double>(worst.at) << "^" << worstN;
 }
 
 TEST(ExtendedMath, specialArgumentsGiveTheLimits)
