@@ -218,24 +218,31 @@ inline long double Exp(long double x) noexcept
 inline long double LnOfScaled(long double y, int e, std::uint64_t bits, bool upper) noexcept
 {
     const int j = upper ? static_cast<int>(((bits >> 56) + 1) >> 1) : static_cast<int>(((bits >> 55) + 1) >> 1);
-    const long double f = y - j * (1 / 128.0L);  // exact
+    // Small numbers and constants as doubles: they reach the x87 registers
+    // from the SSE side or memory without a slow 80-bit load.
+    const long double fj = static_cast<double>(j) * (1 / 128.0);
+    const long double f = y - fj;  // exact
     const long double inverse = kInverseTable[j - 96];
     const long double u = f * inverse;
     // The rounding error of u, which matters where ln y cancels against
     // ln(j/128): u split so that both parts times j/128 are exact.
-    const long double split = u * 257.0L;  // 2^8 + 1: a 56-bit head
+    const long double split = u * 257.0;  // 2^8 + 1: a 56-bit head
     const long double uh = split - (split - u), ul = u - uh;
-    const long double fj = j * (1 / 128.0L);
     const long double uError = ((f - uh * fj) - ul * fj) * inverse;
     const long double u2 = u * u;
-    const long double p = (1 / 3.0L - u * 0.25L) + u2 * ((0.2L - u * (1 / 6.0L)) + u2 * (1 / 7.0L - u * 0.125L));
-    const long double q = u2 * (u * p - 0.5L);  // ln(1+u) - u
+    // Beyond u^3 the coefficients' double rounding is far below the result's
+    // last place (|u| < 2^-7).
+    const long double p = (1 / 3.0L - u * 0.25) +
+                          u2 * ((static_cast<long double>(0.2) - u * static_cast<long double>(1 / 6.0)) +
+                                u2 * (static_cast<long double>(1 / 7.0) - u * 0.125));
+    const long double q = u2 * (u * p - 0.5);  // ln(1+u) - u
     const Pair& lf = kLogTable[j - 96];
+    const long double ef = static_cast<double>(e);
     long double head, headError;
-    TwoSum(e * kLn2Head, lf.hi, head, headError);
+    TwoSum(ef * kLn2Head, lf.hi, head, headError);
     const long double s = head + u;
     const long double sError = u - (s - head);  // exact: |head| >= |u| or head == 0
-    return s + (sError + (headError + ((q + uError) + (lf.lo + e * kLn2Tail))));
+    return s + (sError + (headError + ((q + uError) + (lf.lo + ef * kLn2Tail))));
 }
 
 // ln x for positive x within a double's normal range. The exponent and the
