@@ -86,6 +86,10 @@ struct KernelPair {
 
 long double OurPower(long double x) { return vg::kernel::Exp(1.7L * vg::kernel::Ln(x)); }
 long double LibcPower(long double x) { return expl(1.7L * logl(x)); }
+// A whole power the way the power rule takes it now, and the way the C
+// library does.
+long double OurCube(long double x) { return vg::kernel::WholePower(x, 3); }
+long double LibcCube(long double x) { return powl(x, 3); }
 long double LibcExp(long double x) { return expl(x); }
 long double LibcLog(long double x) { return logl(x); }
 long double LibcSin(long double x) { return sinl(x); }
@@ -97,7 +101,7 @@ const KernelPair kKernels[] = {
     {"exp", vg::kernel::Exp, LibcExp, -20, 20},   {"ln", vg::kernel::Ln, LibcLog, 0.01L, 100},
     {"sin", vg::kernel::Sin, LibcSin, -10, 10},   {"cos", vg::kernel::Cos, LibcCos, -10, 10},
     {"tan", vg::kernel::Tan, LibcTan, -10, 10},   {"atan", vg::kernel::Atan, LibcAtan, -10, 10},
-    {"power", OurPower, LibcPower, 0.1L, 3},
+    {"power", OurPower, LibcPower, 0.1L, 3},     {"cube", OurCube, LibcCube, 0.1L, 3},
 };
 
 void BM_Kernel(benchmark::State& state, long double (*f)(long double), const KernelPair* k)
