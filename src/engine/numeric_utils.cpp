@@ -1,6 +1,7 @@
 #include "engine/numeric_utils.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -242,6 +243,14 @@ constexpr std::uint64_t IntegerPowerOf10(int n)
     return p;
 }
 
+// 10^|n|, exact up to |n| = 22 (5^22 < 2^53); the inline range needs no more.
+constexpr double DoublePowerOf10(int n)
+{
+    double p = 1;
+    for (int i = 0; i < n || i < -n; ++i) p *= 10;
+    return p;
+}
+
 // 10^j < 2^e, both sides as integers (|e| <= 63, |j| <= 19).
 constexpr bool PowerOf10Below(int j, int e)
 {
@@ -264,19 +273,24 @@ constexpr std::array<Binade, 256> MakeBinadeTable()
     for (int f = 0; f < 256; ++f) {
         const int e = f - 127;
         if (e < -40 || e > 52) {  // outside the inline range: never read
-            table[f] = {std::numeric_limits<double>::infinity(), 0};
+            table[f] = {std::numeric_limits<double>::infinity(), {1, 1}, 0, 0xffffffff};
             continue;
         }
         int d = -20;
         while (PowerOf10Below(d + 1, e)) ++d;
-        table[f].decimalExponent = d;
+        table[f].scale = 11 - d;
+        table[f].powers = {DoublePowerOf10(11 - d), DoublePowerOf10(10 - d)};
         if (!PowerOf10Below(d + 1, e + 1)) {
             table[f].nextPower = std::numeric_limits<double>::infinity();
-        } else if (d + 1 >= 0) {
+            table[f].nextPowerBits = 0xffffffff;
+            continue;
+        }
+        if (d + 1 >= 0) {
             table[f].nextPower = static_cast<double>(IntegerPowerOf10(d + 1));
         } else {
             table[f].nextPower = 1 / static_cast<double>(IntegerPowerOf10(-(d + 1)));
         }
+        table[f].nextPowerBits = std::bit_cast<std::uint32_t>(static_cast<float>(table[f].nextPower));
     }
     return table;
 }
@@ -285,9 +299,8 @@ constexpr std::array<Binade, 256> MakeBinadeTable()
 
 constinit const std::array<Binade, 256> kBinadeTable = MakeBinadeTable();
 
-constinit const std::array<double, 23> kPowers = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+static_assert(kLowestBits == std::bit_cast<std::uint32_t>(0x1p-36f));
+static_assert(kBeyondBits == std::bit_cast<std::uint32_t>(0x1p49f));
 
 }  // namespace near_zero
 

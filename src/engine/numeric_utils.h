@@ -14,25 +14,31 @@ namespace near_zero {
 
 // Magnitudes 2^-36 <= |x| < 2^49 take the inline path: their decimal
 // exponent is -11 .. 14, so every power of ten it needs is exact in a double
-// (cheap to load, unlike an 80-bit constant).
-inline constexpr double kLowest = 0x1p-36;
-inline constexpr double kBeyond = 0x1p49;
+// (cheap to load, unlike an 80-bit constant). The path works on the bits of
+// x rounded to a float (a four-byte store and load; reading the 80-bit value
+// itself stalls on store forwarding), so these bounds are float bit patterns:
+// a value just below 2^49 that rounds up to it goes the general way, one just
+// below 2^-36 that rounds up to it is inside, and the inline path serves it
+// all the same (its decimal exponent is that of 2^-36).
+inline constexpr std::uint32_t kLowestBits = 0x2d800000;  // 0x1p-36f
+inline constexpr std::uint32_t kBeyondBits = 0x58000000;  // 0x1p49f
 
-// Indexed by the exponent byte of |x| rounded to a float (a four-byte store
-// and load; reading the exponent of the 80-bit value itself stalls on store
-// forwarding): the decimal exponent of the binade's start and the next power
-// of ten when the binade holds it (else infinity), so that one comparison
-// gives the exact exponent. The rounding to float can lift a value just
-// below a power of two into the binade above; only the power 1 sits at such
-// a boundary, and its binade's entry accounts for that.
+// Indexed by the exponent byte of |x| rounded to a float: the scaling
+// exponent k that brings the binade's start into [1e11, 1e12), the powers
+// 10^|k| and 10^|k - 1| (loaded straight from here: one dependent load less),
+// and the next power of ten when the binade holds it (else infinity, bits
+// all ones) as a double and as float bits. Rounding to float is monotonic,
+// so float bits above or below the power's decide the comparison; only equal
+// bits need the value itself. (The rounding can also lift a value just below
+// a power of two into the binade above; only the power 1 sits at such a
+// boundary, and there the float bits are equal.)
 struct Binade {
     double nextPower;
-    int decimalExponent;
+    std::array<double, 2> powers;
+    std::int32_t scale;
+    std::uint32_t nextPowerBits;
 };
 extern const std::array<Binade, 256> kBinadeTable;
-
-// 10^k for k = 0 .. 22, all exact.
-extern const std::array<double, 23> kPowers;
 
 // The complete rounding, out of line: every magnitude and the values the
 // inline path cannot decide (within doubt of a decimal rounding half).
@@ -51,24 +57,30 @@ inline Extended NearZero(Extended x) noexcept
 {
     constexpr Extended kNearestIntegerShift = 0x1.8p63L;  // adding it rounds to an integer
     constexpr Extended kTieDoubt = 0x1p-18L;
-    const Extended ax = std::fabs(x);
-    if (!(ax >= near_zero::kLowest && ax < near_zero::kBeyond)) [[unlikely]] {
-        return ax == 0 ? 0 : near_zero::General(x);
-    }
-    const float approximate = static_cast<float>(ax);
+    const float approximate = static_cast<float>(x);
     std::uint32_t bits;
     std::memcpy(&bits, &approximate, sizeof bits);
+    const bool negative = (bits >> 31) != 0;
+    bits &= 0x7fffffff;
+    if (bits - near_zero::kLowestBits >= near_zero::kBeyondBits - near_zero::kLowestBits) [[unlikely]] {
+        return x == 0 ? 0 : near_zero::General(x);
+    }
+    const Extended ax = std::fabs(x);
     const near_zero::Binade& b = near_zero::kBinadeTable[bits >> 23];
     // ax * 10^k lies in [1e11, 1e12) for the exact decimal exponent; the
     // scaling rounds once (exact power) and stays far from a half unless the
     // digits themselves are near one.
-    const int k = 11 - b.decimalExponent - (ax >= b.nextPower ? 1 : 0);  // -3 .. 22
-    const Extended s = k >= 0 ? ax * near_zero::kPowers[k] : ax / near_zero::kPowers[-k];
+    bool above = bits >= b.nextPowerBits;
+    if (bits == b.nextPowerBits) [[unlikely]] above = ax >= b.nextPower;
+    const int k = b.scale - (above ? 1 : 0);  // -3 .. 22
+    const Extended power = b.powers[above ? 1 : 0];  // 10^|k|
+    const Extended s = k >= 0 ? ax * power : ax / power;
     const Extended n = (s + kNearestIntegerShift) - kNearestIntegerShift;
-    if (std::fabs(std::fabs(s - n) - 0.5L) < kTieDoubt) [[unlikely]] return near_zero::General(x);
+    // |s - n| <= 1/2: doubt only just below the half.
+    if (std::fabs(s - n) > 0.5L - kTieDoubt) [[unlikely]] return near_zero::General(x);
     // n and the power are exact: one rounding, as reading the digits back.
-    const Extended r = k > 0 ? n / near_zero::kPowers[k] : n * near_zero::kPowers[-k];
-    return x < 0 ? -r : r;
+    const Extended r = k > 0 ? n / power : n * power;
+    return negative ? -r : r;
 }
 
 // Same bounds as NearZero; otherwise the binary mantissa m (0.5 <= |m| < 1)

@@ -115,6 +115,14 @@ std::vector<Extended> EverydayValues()
             values.push_back(power * (1 - below));
         }
     }
+    // Within a float's rounding of a power of ten, on both sides (values
+    // whose float equals the power's float).
+    for (int exponent = -17; exponent <= 17; ++exponent) {
+        for (int i = 0; i < 600; ++i) {
+            const Extended offset = std::ldexp(static_cast<Extended>(s.TwelveDigits()) / 1e12L, -24);
+            values.push_back(Scaled(1, exponent) * (i % 2 == 0 ? 1 + offset : 1 - offset));
+        }
+    }
     return values;
 }
 
