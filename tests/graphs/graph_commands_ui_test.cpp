@@ -15,6 +15,11 @@
 #include <QSpinBox>
 #include <QTabWidget>
 
+#include <cstring>
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include "app/app_globals.h"
 #include "app/graph_operations.h"
 #include "app/ui/graph_commands.h"
@@ -26,6 +31,7 @@
 #include "app/undo_manager.h"
 #include "document/graph_model.h"
 #include "graphs_ui_support.h"
+#include "support/ui_robots.h"
 
 namespace vg {
 namespace {
@@ -56,6 +62,105 @@ protected:
 
     MainWindowFixture window_;
 };
+
+// Each kind's own intervals and plot parameters show in the fields of its
+// page and come back unchanged through OK.
+TEST(GraphPropsDialog, ownIntervalsOfEachKind_showInTheirFieldsAndComeBackThroughOK)
+{
+    struct Case {
+        GraphKind kind;
+        const char* formula;
+        std::function<void(GraphRecord&)> set;
+        std::vector<std::pair<const char*, const char*>> shown;  // edit, text
+        std::vector<const char*> ticked;
+    };
+    const auto line = [](LineParams& p) {
+        p.CommonInterval = p.CommonBuild = 0;
+        p.Min = Ext80::From(-3);
+        p.Max = Ext80::From(4.5L);
+        p.Steps = 321;
+        p.MaxGap = 7;
+    };
+    const Case cases[] = {
+        {GraphKind::XFromY, "Y^2", [&](GraphRecord& r) { line(r.Line); },
+         {{"MinXYEdit", "-3"}, {"MaxXYEdit", "4.5"}, {"StepsNumEditXY", "321"}, {"MaxGapEditXY", "7"}},
+         {"IntervalsCheckBoxXY", "BuildCheckBoxXY"}},
+        {GraphKind::Polar, "A", [&](GraphRecord& r) { line(r.Line); },
+         {{"MinATEdit", "-3"}, {"MaxATEdit", "4.5"}, {"StepsNumEditAT", "321"}, {"MaxGapEditAT", "7"}},
+         {"BuildCheckBoxAT"}},
+        {GraphKind::Equation, "X-Y",
+         [](GraphRecord& r) {
+             EquationParams& p = r.Equation.Params;
+             p.CommonInterval = 0;
+             p.MinX = Ext80::From(-1);
+             p.MaxX = Ext80::From(2);
+             p.MinY = Ext80::From(-5);
+             p.MaxY = Ext80::From(6);
+             p.StepsX = 40;
+             p.StepsY = 50;
+             p.MaxGap = 3;
+         },
+         {{"MinXEditEq", "-1"}, {"MaxXEditEq", "2"}, {"MinYEditEq", "-5"}, {"MaxYEditEq", "6"},
+          {"StepsNumXEditEq", "40"}, {"StepsNumYEditEq", "50"}, {"MaxGapEditEq", "3"}},
+         {"IntervalsCheckBoxEq"}},
+        {GraphKind::DifField, "X*Y",
+         [](GraphRecord& r) {
+             DifFieldParams& p = r.DifField.Params;
+             p.CommonInterval = 0;
+             p.MinX = Ext80::From(-2);
+             p.MaxX = Ext80::From(3);
+             p.MinY = Ext80::From(-4);
+             p.MaxY = Ext80::From(5);
+             p.SeriesX = 12;
+             p.SeriesY = 13;
+             p.LineLength = 9;
+         },
+         {{"MinXEditDF", "-2"}, {"MaxXEditDF", "3"}, {"MinYEditDF", "-4"}, {"MaxYEditDF", "5"},
+          {"StepsNumXEditDF", "12"}, {"StepsNumYEditDF", "13"}, {"LinesLengthEditDF", "9"}},
+         {"IntervalsCheckBoxDF"}},
+        {GraphKind::Integral, "X",
+         [](GraphRecord& r) {
+             IntegralParams& p = r.Integral.Params;
+             p.CommonInterval = p.CommonBuild = 0;
+             p.MinX = Ext80::From(-6);
+             p.MaxX = Ext80::From(7);
+             p.FirstX = Ext80::From(0.25L);
+             p.FirstY = Ext80::From(-0.5L);
+             p.Steps = 222;
+             p.MaxGap = 8;
+         },
+         {{"MinXYEditInt", "-6"}, {"MaxXYEditInt", "7"}, {"FirstXEditInt", "0.25"}, {"FirstYEditInt", "-0.5"},
+          {"StepsNumEditInt", "222"}, {"MaxGapEditInt", "8"}},
+         {"IntervalsCheckBoxInt", "BuildCheckBoxInt"}},
+    };
+    const DocumentOptions options = DefaultDocumentOptions();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        GraphRecord record = NewGraphRecord(options);
+        ApplyKindDefaults(record, c.kind, options);
+        record.Formula.Assign(c.formula);
+        c.set(record);
+        TGraphPropsForm dialog;
+        dialog.SetPropsInForm(record, TGraphPropsForm::Mode::GraphProperties, GraphPropsPage::OtherProperties);
+        for (const auto& [name, text] : c.shown) {
+            QWidget* field = dialog.findChild<QWidget*>(name);
+            ASSERT_NE(field, nullptr) << name;
+            const QString shown = qobject_cast<QSpinBox*>(field) ? qobject_cast<QSpinBox*>(field)->text()
+                                                                   : qobject_cast<QLineEdit*>(field)->text();
+            EXPECT_EQ(shown.toStdString(), text) << name;
+        }
+        for (const char* name : c.ticked) {
+            auto* box = dialog.findChild<QCheckBox*>(name);
+            ASSERT_NE(box, nullptr) << name;
+            EXPECT_TRUE(box->isChecked()) << name;
+        }
+        test::Messages refusals;
+        dialog.OKButtonClick();
+        EXPECT_EQ(refusals.texts, std::vector<std::string>{});
+        ASSERT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(std::memcmp(dialog.Record().KindPart, record.KindPart, kKindPartSize), 0);
+    }
+}
 
 TEST_F(GraphCommands, addGraph_ofEveryKind_throughTheDialog)
 {
