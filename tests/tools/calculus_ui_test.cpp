@@ -36,6 +36,7 @@
 #include "app/ui/mdi_child.h"
 #include "document/document_file.h"
 #include "document/graph_model.h"
+#include "support/graph_records.h"
 #include "tools/ui/calc_form.h"
 #include "tools/ui/calculus_commands.h"
 #include "tools/ui/derivative_form.h"
@@ -52,15 +53,7 @@ using test::OnModalOf;
 using test::Settle;
 using test::Text;
 
-GraphRecord Graph(GraphKind kind, const std::string& formula, const std::string& formula2 = "")
-{
-    const DocumentOptions options = DefaultDocumentOptions();
-    GraphRecord r = NewGraphRecord(options);
-    ApplyKindDefaults(r, kind, options);
-    r.Formula.Assign(formula);
-    if (kind == GraphKind::Param) r.Param.Formula2.Assign(formula2);
-    return r;
-}
+using test::Graph;
 
 // Y(x)=X^2, X(y)=Y^2, R(a)=A, X(t)=COS(T); Y(t)=SIN(T), X^2+Y^2-1<0, Y(x)=SQRT(X),
 // Y(x)=ABS(X), Y(x)= (blank).

@@ -9,21 +9,14 @@
 #include <vector>
 
 #include "document/document_options.h"
+#include "support/graph_records.h"
 #include "tools/derivative_tool.h"
 #include "tools/tangent_line.h"
 
 namespace vg {
 namespace {
 
-GraphRecord Graph(GraphKind kind, const std::string& formula, const std::string& formula2 = "")
-{
-    const DocumentOptions options = DefaultDocumentOptions();
-    GraphRecord r = NewGraphRecord(options);
-    ApplyKindDefaults(r, kind, options);
-    r.Formula.Assign(formula);
-    if (kind == GraphKind::Param) r.Param.Formula2.Assign(formula2);
-    return r;
-}
+using test::Graph;
 
 std::string Repeat(const std::string& item, const std::string& separator, int count)
 {

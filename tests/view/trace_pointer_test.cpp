@@ -7,18 +7,12 @@
 #include <numbers>
 
 #include "document/trace_pointer.h"
+#include "support/graph_records.h"
 
 namespace vg {
 namespace {
 
-GraphRecord Graph(const DocumentOptions& d, GraphKind kind, const char* formula, const char* formula2 = "")
-{
-    GraphRecord r = NewGraphRecord(d);
-    ApplyKindDefaults(r, kind, d);
-    r.Formula.Assign(formula);
-    if (kind == GraphKind::Param) r.Param.Formula2.Assign(formula2);
-    return r;
-}
+using test::Graph;
 
 struct Traced {
     explicit Traced(const DocumentOptions& d) : doc(DefaultViewSettings(), d) {}
