@@ -31,6 +31,7 @@
 #include "app/ui/mdi_child.h"
 #include "document/document_file.h"
 #include "document/graph_model.h"
+#include "support/graph_records.h"
 #include "support/ui_robots.h"
 #include "tables/ui/copy_table_form.h"
 #include "tables/ui/find_form.h"
@@ -274,14 +275,7 @@ TEST(TableFileDialogsUi, tableFileFormatShowsASampleAndADoubleClickChooses)
     EXPECT_EQ(form.Orientation(), TableFileOrientation::Rows);
 }
 
-GraphRecord TableRecord(std::initializer_list<std::pair<long double, long double>> points)
-{
-    GraphRecord record = NewGraphRecord(DefaultDocumentOptions());
-    ApplyKindDefaults(record, GraphKind::Table, DefaultDocumentOptions());
-    int slot = 0;
-    for (const auto& [x, y] : points) record.SetTablePoint(slot++, x, y);
-    return record;
-}
+using test::TableGraph;
 
 std::string FileBytes(const QString& path)
 {
@@ -358,7 +352,7 @@ TEST_F(TableCommandsUi, openTableRefusals)
     EXPECT_EQ(messages.texts, std::vector<std::string>{"File read error"});
 
     TGraphicsManager& document = form.ActiveChild()->Document();
-    for (int i = 0; i < kMaxGraphs; ++i) document.AddGraph(TableRecord({{1, 1}}));
+    for (int i = 0; i < kMaxGraphs; ++i) document.AddGraph(TableGraph({{1, 1}}));
     form.Item(CommandId::OpenTable)->trigger();
     EXPECT_EQ(messages.texts.back(), "Amount of the graphs cannot exceed 30");
 }
@@ -366,8 +360,8 @@ TEST_F(TableCommandsUi, openTableRefusals)
 TEST_F(TableCommandsUi, saveTableProposesANameAndAsksBeforeReplacing)
 {
     TGraphicsManager start(DefaultViewSettings(), DefaultDocumentOptions());
-    start.AddGraph(TableRecord({{1, 2}}));
-    start.AddGraph(TableRecord({{0.5L, 0.00015L}, {-2, 3}}));
+    start.AddGraph(TableGraph({{1, 2}}));
+    start.AddGraph(TableGraph({{0.5L, 0.00015L}, {-2, 3}}));
     TMainForm& form = StartWith(start);
     auto* graphs = form.findChild<QComboBox*>("FuncComboBox");
     if (graphs) graphs->setCurrentIndex(1);
@@ -415,7 +409,7 @@ TEST_F(TableCommandsUi, saveTableRefusals)
     form.Item(CommandId::SaveTable)->trigger();
     EXPECT_EQ(messages.texts, std::vector<std::string>{"There is no graph determined by table"});
 
-    form.ActiveChild()->Document().AddGraph(TableRecord({{1, 2}}));
+    form.ActiveChild()->Document().AddGraph(TableGraph({{1, 2}}));
     OnModalOf<TSaveTableForm>([&](TSaveTableForm* dialog) {
         dialog->FileNameEdit->setText(dir_.filePath("no/such/folder/t.txt"));
         dialog->OKButton->click();

@@ -8,6 +8,7 @@
 
 #include "document/document_options.h"
 #include "regression_reference_support.h"
+#include "support/graph_records.h"
 #include "tools/regression.h"
 #include "tools/regression_compare.h"
 #include "tools/regression_texts.h"
@@ -20,16 +21,9 @@ using K = RegressionKind;
 
 constexpr long double kInf = kUndefined;
 
-GraphRecord TableOf(const Points& points)
-{
-    GraphRecord r = NewGraphRecord(DefaultDocumentOptions());
-    ApplyKindDefaults(r, GraphKind::Table, DefaultDocumentOptions());
-    for (std::size_t k = 0; k < points.size(); ++k)
-        r.SetTablePoint(static_cast<int>(k), points[k].first, points[k].second);
-    return r;
-}
+using test::TableGraph;
 
-RegressionPoints Sorted(const Points& points) { return SortedWorkingCopy(TableOf(points)); }
+RegressionPoints Sorted(const Points& points) { return SortedWorkingCopy(TableGraph(points)); }
 
 RegressionDisplay Show(const Points& points, RegressionKind kind, int degree = 2)
 {

@@ -32,6 +32,7 @@
 #include "app/ui/mdi_child.h"
 #include "document/document_file.h"
 #include "document/graph_model.h"
+#include "support/graph_records.h"
 #include "support/ui_robots.h"
 #include "tools/ui/regression_commands.h"
 #include "tools/ui/regression_form.h"
@@ -47,13 +48,7 @@ using test::Text;
 
 using Points = std::vector<std::pair<long double, long double>>;
 
-GraphRecord Table(const Points& points)
-{
-    GraphRecord r = NewGraphRecord(DefaultDocumentOptions());
-    ApplyKindDefaults(r, GraphKind::Table, DefaultDocumentOptions());
-    for (std::size_t k = 0; k < points.size(); ++k) r.SetTablePoint(int(k), points[k].first, points[k].second);
-    return r;
-}
+using test::TableGraph;
 
 GraphRecord Function(const char* formula)
 {
@@ -66,9 +61,9 @@ std::unique_ptr<TGraphicsManager> SampleDocument()
 {
     auto document = std::make_unique<TGraphicsManager>(DefaultViewSettings(), DefaultDocumentOptions());
     document->AddGraph(Function("X"));
-    document->AddGraph(Table({{1, 3}, {2, 5}, {3, 7}}));
-    document->AddGraph(Table({{4, 32}, {1, 2}, {2, 8}, {3, 18}}));
-    document->AddGraph(Table({{1, 2}, {1, 3}}));
+    document->AddGraph(TableGraph({{1, 3}, {2, 5}, {3, 7}}));
+    document->AddGraph(TableGraph({{4, 32}, {1, 2}, {2, 8}, {3, 18}}));
+    document->AddGraph(TableGraph({{1, 2}, {1, 3}}));
     return document;
 }
 
