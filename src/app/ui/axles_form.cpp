@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "app/ui/named_widget.h"
 #include "app/ui/style_combo_boxes.h"
 #include "app/ui/typed_spin_box.h"
 
@@ -20,13 +21,6 @@ namespace vg {
 namespace {
 
 int g_page = 0;
-
-template <class W>
-W* Named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QLabel* Label(QWidget* parent, const char* caption, const QString& name, QWidget* buddy)
 {

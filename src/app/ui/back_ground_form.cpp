@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "app/ui/named_widget.h"
 #include "app/ui/style_combo_boxes.h"
 
 namespace vg {
@@ -14,13 +15,6 @@ namespace vg {
 namespace {
 
 int g_page = 0;
-
-template <class W>
-W* Named(W* widget, const QString& name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 }  // namespace
 

@@ -25,6 +25,7 @@
 #include "app/message_dialog_model.h"
 #include "app/ui/graph_style_group.h"
 #include "app/ui/help_form.h"
+#include "app/ui/named_widget.h"
 #include "app/ui/table_points_grid.h"
 #include "app/ui/translate_component.h"
 #include "app/ui/typed_spin_box.h"
@@ -76,13 +77,6 @@ QString Tx(std::string_view english) { return TranslateText(english); }
 QString En(const char* text) { return QString::fromUtf8(text); }
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 std::string S(const QString& text) { return text.toStdString(); }
-
-template <class W>
-W* Named(W* widget, const char* name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
 
 QLineEdit* NumberEdit(QWidget* parent, const char* name)
 {

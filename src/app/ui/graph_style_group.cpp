@@ -4,20 +4,10 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "app/ui/named_widget.h"
 #include "app/ui/style_combo_boxes.h"
 
 namespace vg {
-
-namespace {
-
-template <class W>
-W* Named(W* widget, const char* name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-}  // namespace
 
 TGraphStyleGroup::TGraphStyleGroup(QWidget* parent) : QGroupBox(parent)
 {
