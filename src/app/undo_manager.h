@@ -138,7 +138,6 @@ private:
     std::deque<TUndoEntry> undoList_;
     std::deque<TUndoEntry> redoList_;
     TUndoListener* listener_ = nullptr;
-    Mode mode_ = Mode::Normal;
     bool inUndoRedo_ = false;
     // Lets the undo list hold one entry more for the length of one call
     // (the redo of an option change records twice and removes one).
