@@ -82,6 +82,7 @@ public:
     // message of its command, and the undo history tells whether a document
     // can undo and redo (both stay disabled without it).
     void SetCommandHandler(CommandId id, std::function<void()> handler);
+    bool HasCommandHandler(CommandId id) const { return handlers_.count(id) != 0; }
     using UndoStateQuery = std::function<std::pair<bool, bool>(TMDIChild& child)>;
     void SetUndoStateQuery(UndoStateQuery query) { undoStateQuery_ = std::move(query); }
 
