@@ -138,6 +138,22 @@ Extended Power(Extended a, Extended b, EngineError& err)
     return PowerWith(a, b, err, PlainLog());
 }
 
+// Relations and logic: 0 or 1, never beyond the limit.
+[[gnu::always_inline]] inline Extended Relate(LexCode c, Extended a, Extended b)
+{
+    switch (c) {
+    case lex::Less: return FromBool(a < b);
+    case lex::Greater: return FromBool(a > b);
+    case lex::LessEqual: return FromBool(a <= b);
+    case lex::GreaterEqual: return FromBool(a >= b);
+    case lex::NotEqual: return FromBool(a != b);
+    case lex::Equal: return FromBool(a == b);
+    case lex::And: return FromBool(IsTrue(a) && IsTrue(b));
+    case lex::Or: return FromBool(IsTrue(a) || IsTrue(b));
+    default: return FromBool(IsTrue(a) != IsTrue(b));  // XOR
+    }
+}
+
 Extended ApplyBinary(LexCode code, Extended a, Extended b, EngineError& err)
 {
     switch (code) {
@@ -151,15 +167,15 @@ Extended ApplyBinary(LexCode code, Extended a, Extended b, EngineError& err)
             return 0;
         }
         return a / b;
-    case lex::Less: return FromBool(a < b);
-    case lex::Greater: return FromBool(a > b);
-    case lex::LessEqual: return FromBool(a <= b);
-    case lex::GreaterEqual: return FromBool(a >= b);
-    case lex::NotEqual: return FromBool(a != b);
-    case lex::Equal: return FromBool(a == b);
-    case lex::And: return FromBool(IsTrue(a) && IsTrue(b));
-    case lex::Or: return FromBool(IsTrue(a) || IsTrue(b));
-    case lex::Xor: return FromBool(IsTrue(a) != IsTrue(b));
+    case lex::Less:
+    case lex::Greater:
+    case lex::LessEqual:
+    case lex::GreaterEqual:
+    case lex::NotEqual:
+    case lex::Equal:
+    case lex::And:
+    case lex::Or:
+    case lex::Xor: return Relate(code, a, b);
     default: err = kErrUndefinedDomain; return 0;
     }
 }
@@ -606,22 +622,6 @@ struct KnownLog {
     case program::kY: out = y; return true;
     case program::kNumber: out = {s.number, 0}; return true;
     default: out = s.split; return s.splittable;
-    }
-}
-
-// Relations and logic: 0 or 1, never beyond the limit.
-[[gnu::always_inline]] inline Extended Relate(LexCode c, Extended a, Extended b)
-{
-    switch (c) {
-    case lex::Less: return FromBool(a < b);
-    case lex::Greater: return FromBool(a > b);
-    case lex::LessEqual: return FromBool(a <= b);
-    case lex::GreaterEqual: return FromBool(a >= b);
-    case lex::NotEqual: return FromBool(a != b);
-    case lex::Equal: return FromBool(a == b);
-    case lex::And: return FromBool(IsTrue(a) && IsTrue(b));
-    case lex::Or: return FromBool(IsTrue(a) || IsTrue(b));
-    default: return FromBool(IsTrue(a) != IsTrue(b));  // XOR
     }
 }
 
