@@ -97,11 +97,11 @@ void AddFontFields(std::vector<Entry>& entries, const std::string& name, Access<
 {
     entries.push_back({name + ".Name", [font](Fields& f) { return font(f).Name.Str(); },
                        [font](Fields& f, const std::string& value) {
-                           FontSpec& spec = font(f);
-                           FontChoice choice{value, static_cast<double>(spec.Size), (spec.Style & kFontBold) != 0,
-                                             (spec.Style & kFontItalic) != 0, (spec.Style & kFontUnderline) != 0,
-                                             (spec.Style & kFontStrikeOut) != 0};
-                           if (std::optional<OptionsFailure> refusal = ApplyFontChoice(choice, spec))
+                           FontSpec& target = font(f);
+                           FontChoice choice{value, static_cast<double>(target.Size), (target.Style & kFontBold) != 0,
+                                             (target.Style & kFontItalic) != 0, (target.Style & kFontUnderline) != 0,
+                                             (target.Style & kFontStrikeOut) != 0};
+                           if (std::optional<OptionsFailure> refusal = ApplyFontChoice(choice, target))
                                f.Pending.push_back(*refusal);
                            return SetResult::Set;
                        }});
