@@ -627,15 +627,9 @@ struct KnownLog {
 
 // The steps that call kernels, out of the loop: their many temporaries would
 // crowd the top of the stack out of its register in every other step. The
-// top goes to them split when it can (see kernel::Split), else whole.
-[[gnu::noinline]] Extended FunctionStep(LexCode code, kernel::Split b, EngineError& err) noexcept
-{
-    const Extended r = ApplyUnary(code, kernel::Join(b), err);
-    if (err == kEngineOk && !(std::fabs(r) <= kResultLimit)) err = kErrUndefinedDomain;
-    return r;
-}
-
-[[gnu::noinline]] Extended WholeFunctionStep(LexCode code, Extended b, EngineError& err) noexcept
+// argument goes whole: one 80-bit store and load cost less than splitting it
+// into doubles in the caller and joining them again in the callee.
+[[gnu::noinline]] Extended FunctionStep(LexCode code, Extended b, EngineError& err) noexcept
 {
     const Extended r = ApplyUnary(code, b, err);
     if (err == kEngineOk && !(std::fabs(r) <= kResultLimit)) err = kErrUndefinedDomain;
@@ -681,31 +675,6 @@ struct KnownLog {
     }
     return PowerWith(kernel::Join(base), static_cast<Extended>(n), err, VariableLog{&log, base});
 }
-
-// The value stack of the steps holds its values split when they can be (a
-// value pushed is soon taken again); others whole, marked by a rest that is
-// a NaN (a split's rest never is).
-[[gnu::always_inline]] inline void Push(Extended* slot, Extended v)
-{
-    if (kernel::Splittable(v)) [[likely]] {
-        const kernel::Split split = kernel::SplitOf(v);
-        std::memcpy(static_cast<void*>(slot), &split, sizeof split);
-        return;
-    }
-    *slot = v;  // bytes 0..9; the rest's sign and exponent are bytes 14 and 15
-    const unsigned char nanTop[2] = {0xF8, 0x7F};
-    std::memcpy(reinterpret_cast<unsigned char*>(slot) + 14, nanTop, 2);
-}
-
-[[gnu::always_inline]] inline Extended Pop(const Extended* slot)
-{
-    kernel::Split split;
-    std::memcpy(&split, static_cast<const void*>(slot), sizeof split);
-    if (split.rest == split.rest) [[likely]] return kernel::Join(split);
-    return *slot;
-}
-
-static_assert(sizeof(Extended) == sizeof(kernel::Split));
 
 // a^b with the memo of logarithms, split when both can be.
 [[gnu::always_inline]] inline Extended MemoPower(Extended a, Extended b, EngineError& err,
@@ -763,35 +732,35 @@ static_assert(sizeof(Extended) == sizeof(kernel::Split));
         VG_OPERAND_CASES(kDivInto, if (!Quotient(v, top, top, err)) goto failed)
 #undef VG_OPERAND_CASES
         case kPush:
-            Push(below++, top);
+            *below++ = top;
             break;
         case kEnd:
             return NearZero(top);
         case kPlusBelow: {
-            const Extended a = Pop(--below);
+            const Extended a = *--below;
             const Extended b = top;
             top = a + b;
             if (!Cancelled(a, b, top)) goto beyondLimit;
             break;
         }
         case kMinusBelow: {
-            const Extended a = Pop(--below);
+            const Extended a = *--below;
             const Extended b = top;
             top = a - b;
             if (!Cancelled(a, b, top)) goto beyondLimit;
             break;
         }
         case kMultiplyBelow:
-            top = Pop(--below) * top;
+            top = *--below * top;
             if (!WithinLimit(top)) goto beyondLimit;
             break;
         case kDivideBelow: {
-            const Extended a = Pop(--below);
+            const Extended a = *--below;
             if (!Quotient(a, top, top, err)) goto failed;
             break;
         }
         case kPowerBelow: {
-            const Extended a = Pop(--below);
+            const Extended a = *--below;
             top = MemoPower(a, top, err, logs_);
             if (err != kEngineOk) goto failed;
             break;
@@ -886,7 +855,7 @@ static_assert(sizeof(Extended) == sizeof(kernel::Split));
             if (!WithinLimit(top)) goto beyondLimit;
             break;
         case kRelateBelow:
-            top = Relate(s->code, Pop(--below), top);
+            top = Relate(s->code, *--below, top);
             break;
         case kFunction:
             if (s->recall && kernel::Splittable(top)) {
@@ -898,12 +867,10 @@ static_assert(sizeof(Extended) == sizeof(kernel::Split));
                     top = kernel::Join(recall.value);
                     break;
                 }
-                top = FunctionStep(s->code, argument, err);
+                top = FunctionStep(s->code, top, err);
                 Remember(recall, argument, {0, 0}, top, err);
-            } else if (kernel::Splittable(top)) {
-                top = FunctionStep(s->code, kernel::SplitOf(top), err);
             } else {
-                top = WholeFunctionStep(s->code, top, err);
+                top = FunctionStep(s->code, top, err);
             }
             if (err != kEngineOk) goto failed;
             break;
