@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Writes src/engine/extended_math_tables.cpp: the constants of the 80-bit
-kernels, each value split into a 64-bit-mantissa head and the rounded rest.
+kernels, all as doubles (an 80-bit load from memory costs several times a
+double's): a table value is its 64-bit-mantissa rounding, written as the sum
+of two doubles, and the rest rounded to a double.
 Run from the repository root; needs python3-mpmath."""
+import math
+
 import mpmath as mp
 
 mp.mp.prec = 400
@@ -21,18 +25,37 @@ def ext(v):
     return f"{sign}0x{abs(n):016x}p{e - 64}L", exact
 
 
+def dbl(v):
+    """The double nearest to v, as (hex literal, exact value)."""
+    if v == 0:
+        return "0.0", mp.mpf(0)
+    m, e = mp.frexp(v)
+    n = int(mp.nint(m * 2**53))
+    exact = mp.mpf(n) * mp.mpf(2) ** (e - 53)
+    return math.ldexp(n, e - 53).hex(), exact
+
+
+def exact64(v):
+    """The long double nearest to v as "head, tail": two doubles whose sum it is."""
+    _, x = ext(v)
+    head, hx = dbl(x)
+    tail, tx = dbl(x - hx)
+    assert hx + tx == x
+    return f"{head}, {tail}", x
+
+
 def pair(v):
-    hi, exact = ext(v)
-    lo, _ = ext(v - exact)
-    return hi, lo
+    """v to about 117 bits: the long double nearest to v (two doubles) and the rest."""
+    hi, x = exact64(v)
+    lo, _ = dbl(v - x)
+    return f"{hi}, {lo}"
 
 
-def truncated(v, bits):
-    """v cut to `bits` significant bits (so products with small integers stay exact)."""
+def truncated_double(v, bits):
+    """v cut to `bits` <= 53 significant bits, as a double literal and its value."""
     m, e = mp.frexp(v)
     n = int(mp.floor(m * 2**bits))
-    exact = mp.mpf(n) * mp.mpf(2) ** (e - bits)
-    return f"0x{n:x}p{e - bits}L", exact
+    return math.ldexp(n, e - bits).hex(), mp.mpf(n) * mp.mpf(2) ** (e - bits)
 
 
 out = []
@@ -46,49 +69,43 @@ w("")
 # exp: 2^(j/64) for j = 0..63.
 w("const Pair kExp2Table[64] = {")
 for j in range(64):
-    hi, lo = pair(mp.power(2, mp.mpf(j) / 64))
-    w(f"    {{{hi}, {lo}}},")
+    w(f"    {{{pair(mp.power(2, mp.mpf(j) / 64))}}},")
 w("};")
 ln2_64 = mp.log(2) / 64
-h, hx = truncated(ln2_64, 43)
-l, _ = ext(ln2_64 - hx)
-w(f"const long double kLn2By64Head = {h};")
-w(f"const long double kLn2By64Tail = {l};")
-w(f"const long double k64ByLn2 = {ext(64 / mp.log(2))[0]};")
+h, hx = truncated_double(ln2_64, 43)
+w(f"const double kLn2By64Head = {h};")
+w(f"const double kLn2By64Tail = {dbl(ln2_64 - hx)[0]};")
+w(f"const double k64ByLn2 = {dbl(64 / mp.log(2))[0]};")
 w("")
 
 # log: ln(j/128) and 128/j for j = 96..192.
 w("const Pair kLogTable[97] = {")
 for j in range(96, 193):
-    hi, lo = pair(mp.log(mp.mpf(j) / 128))
-    w(f"    {{{hi}, {lo}}},")
+    w(f"    {{{pair(mp.log(mp.mpf(j) / 128))}}},")
 w("};")
-w("const long double kInverseTable[97] = {")
+w("const Exact64 kInverseTable[97] = {")
 for j in range(96, 193):
-    w(f"    {ext(mp.mpf(128) / j)[0]},")
+    w(f"    {{{exact64(mp.mpf(128) / j)[0]}}},")
 w("};")
-h, hx = truncated(mp.log(2), 48)
-w(f"const long double kLn2Head = {h};")
-w(f"const long double kLn2Tail = {ext(mp.log(2) - hx)[0]};")
+h, hx = truncated_double(mp.log(2), 48)
+w(f"const double kLn2Head = {h};")
+w(f"const double kLn2Tail = {dbl(mp.log(2) - hx)[0]};")
 w("")
 
 # sin and cos: sin(i*pi/512) for i = 0..256.
 w("const Pair kSinTable[257] = {")
 for i in range(257):
-    hi, lo = pair(mp.sin(i * mp.pi / 512))
-    w(f"    {{{hi}, {lo}}},")
+    w(f"    {{{pair(mp.sin(i * mp.pi / 512))}}},")
 w("};")
 step = mp.pi / 512
-p1, p1x = truncated(step, 36)
-p2, p2x = truncated(step - p1x, 36)
-p3, p3x = ext(step - p1x - p2x)
-w(f"const long double kPiBy512Part1 = {p1};")
-w(f"const long double kPiBy512Part2 = {p2};")
-w(f"const long double kPiBy512Part3 = {p3};")
-w(f"const long double kPiBy512Rest = {ext(step - p1x)[0]};")
-w(f"const long double k512ByPi = {ext(512 / mp.pi)[0]};")
-hi, lo = pair(step)
-w(f"const Pair kPiBy512 = {{{hi}, {lo}}};")
+p1, p1x = truncated_double(step, 36)
+p2, p2x = truncated_double(step - p1x, 36)
+w(f"const double kPiBy512Part1 = {p1};")
+w(f"const double kPiBy512Part2 = {p2};")
+w(f"const double kPiBy512Part3 = {dbl(step - p1x - p2x)[0]};")
+w(f"const Exact64 kPiBy512Rest = {{{exact64(step - p1x)[0]}}};")
+w(f"const double k512ByPi = {dbl(512 / mp.pi)[0]};")
+w(f"const Pair kPiBy512 = {{{pair(step)}}};")
 # 1/pi to 256 bits after the binary point, most significant word first.
 g = int(mp.floor(mp.mpf(2) ** 256 / mp.pi))
 words = [(g >> (64 * (3 - k))) & (2**64 - 1) for k in range(4)]
@@ -98,21 +115,18 @@ w("")
 # tan: tan(j*pi/512) for j = 0..128.
 w("const Pair kTanTable[129] = {")
 for j in range(129):
-    hi, lo = pair(mp.tan(j * mp.pi / 512))
-    w(f"    {{{hi}, {lo}}},")
+    w(f"    {{{pair(mp.tan(j * mp.pi / 512))}}},")
 w("};")
 w("")
 
 # atan: atan(j/128) for j = 0..256 and pi/2 - atan(j/128) for j = 0..64.
 w("const Pair kAtanTable[257] = {")
 for j in range(257):
-    hi, lo = pair(mp.atan(mp.mpf(j) / 128))
-    w(f"    {{{hi}, {lo}}},")
+    w(f"    {{{pair(mp.atan(mp.mpf(j) / 128))}}},")
 w("};")
 w("const Pair kAtanComplementTable[65] = {")
 for j in range(65):
-    hi, lo = pair(mp.pi / 2 - mp.atan(mp.mpf(j) / 128))
-    w(f"    {{{hi}, {lo}}},")
+    w(f"    {{{pair(mp.pi / 2 - mp.atan(mp.mpf(j) / 128))}}},")
 w("};")
 w("")
 w("}  // namespace vg::kernel")

@@ -44,8 +44,8 @@ bool IsTrue(Extended v) { return v > 0; }
 Extended FromBool(bool b) { return b ? 1 : 0; }
 Extended TinyAsZero(Extended v) { return std::fabs(v) < kTiny ? 0 : v; }
 
-Extended Sine(Extended b) { return std::fabs(b) >= kTrigLimit ? 0 : kernel::Sin(b); }
-Extended Cosine(Extended b) { return std::fabs(b) >= kTrigLimit ? 0 : kernel::Cos(b); }
+[[gnu::always_inline]] inline Extended Sine(Extended b) { return std::fabs(b) >= kTrigLimit ? 0 : kernel::Sin(b); }
+[[gnu::always_inline]] inline Extended Cosine(Extended b) { return std::fabs(b) >= kTrigLimit ? 0 : kernel::Cos(b); }
 
 // TAN and COT: the quotient of sine and cosine, taken by the tangent kernel
 // in one rounding. The cosine is never 0 below the trigonometric limit and

@@ -56,8 +56,9 @@ void FractionTimesStep(std::uint64_t a0, std::uint64_t a1, std::uint64_t a2, lon
     TwoSum(static_cast<long double>(a0) * 0x1p-64L, static_cast<long double>(a1) * 0x1p-128L, f, fe);
     fe += static_cast<long double>(a2) * 0x1p-192L;
     long double p, pe;
-    TwoProduct(f, kPiBy512.hi, p, pe);
-    const long double tail = pe + (f * kPiBy512.lo + fe * kPiBy512.hi);
+    const long double stepHi = Hi(kPiBy512);
+    TwoProduct(f, stepHi, p, pe);
+    const long double tail = pe + (f * Lo(kPiBy512) + fe * stepHi);
     hi = p + tail;
     lo = tail - (hi - p);
 }
@@ -86,11 +87,24 @@ void ReduceCarefully(long double ax, ReducedAngle& r) noexcept
     std::uint64_t c2 = ~a2 + 1, c1 = ~a1, c0 = ~a0;
     if (c2 == 0 && ++c1 == 0) ++c0;
     if ((a0 | a1 | a2) == 0) {
-        r.hc = kPiBy512.hi;
-        r.hcl = kPiBy512.lo;
+        r.hc = Hi(kPiBy512);
+        r.hcl = Lo(kPiBy512);
         return;
     }
     FractionTimesStep(c0, c1, c2, r.hc, r.hcl);
+}
+
+long double SinOrCosCarefully(long double x, bool cosine) noexcept
+{
+    const long double ax = std::fabs(x);
+    if (!(ax < 0x1p63L)) {
+        long double s, c;
+        SinCosOutside(x, &s, &c);
+        return cosine ? c : s;
+    }
+    ReducedAngle r;
+    ReduceCarefully(ax, r);
+    return SinOrCosOfReduced<true>(r, cosine, x < 0);
 }
 
 void SinCosOutside(long double x, long double* s, long double* c) noexcept
@@ -101,53 +115,7 @@ void SinCosOutside(long double x, long double* s, long double* c) noexcept
     if (c) *c = cv;
 }
 
-namespace {
-
-struct Wide {
-    long double hi, lo;
-};
-
-// (n.hi + n.lo) / (d.hi + d.lo), rounded once.
-long double Divide(const Wide& n, const Wide& d) noexcept
-{
-    const long double q = n.hi / d.hi;
-    long double p, pe;
-    TwoProduct(q, d.hi, p, pe);
-    return q + ((((n.hi - p) - pe) + n.lo) - q * d.lo) / d.hi;
-}
-
-// head + rest as hi + lo with lo below half an ulp of hi: Divide's one
-// correction step is exact only for such a tail (tan g - g is far larger).
-// Needs |head| >= |rest|.
-void Normalize(long double head, long double rest, Wide& w) noexcept
-{
-    w.hi = head + rest;
-    w.lo = rest - (w.hi - head);
-}
-
-// tan(j*pi/512 + g + gl) = N / D for 0 <= j <= 128 and 0 <= g <= pi/512,
-// with T = tan(j*pi/512) and t = tan(g + gl): N = T + t, D = 1 - T t. D lies
-// in [0.99, 1]: nothing cancels.
-void TangentParts(int j, long double g, long double gl, Wide& n, Wide& d) noexcept
-{
-    const long double g2 = g * g;
-    // tan g - g, and the small part gl with the derivative 1 + g^2.
-    const long double p =
-        g * g2 * (1 / 3.0L + g2 * (2 / 15.0L + g2 * (17 / 315.0L + g2 * (62 / 2835.0L)))) + gl * (1 + g2);
-    const Pair& t = kTanTable[j];
-    long double s, se;
-    TwoSum(t.hi, g, s, se);
-    Normalize(s, se + (t.lo + p), n);
-    long double m, me;
-    TwoProduct(t.hi, g, m, me);
-    long double one, oneError;
-    TwoSum(1, -m, one, oneError);
-    Normalize(one, oneError - (me + (t.hi * p + t.lo * g)), d);
-}
-
-}  // namespace
-
-long double TanOrCot(long double x, bool inverse) noexcept
+long double TanOrCotCarefully(long double x, bool inverse) noexcept
 {
     const long double ax = std::fabs(x);
     if (ax < 0x1p-32L) return inverse ? 1 / x : x;
@@ -158,27 +126,8 @@ long double TanOrCot(long double x, bool inverse) noexcept
         return inverse ? c / s : s / c;
     }
     ReducedAngle r;
-    if (!(ax < 0x1p20L) || !Reduce(ax, r)) ReduceCarefully(ax, r);
-    // theta = i*pi/512 + h in [0, pi/2) and its complement (255-i)*pi/512 + hc.
-    // tan x is tan theta in even quadrants and -cot theta in odd ones; cot
-    // theta is the tangent of the complement.
-    const int i = r.index & 255;
-    const bool odd = (r.index >> 8) & 1;
-    const bool ofComplement = odd != inverse;
-    int j = ofComplement ? 255 - i : i;
-    long double g = ofComplement ? r.hc : r.h, gl = ofComplement ? r.hcl : r.hl;
-    // Beyond pi/4 the reciprocal of the other angle's tangent.
-    const bool reciprocal = j > 127;
-    if (reciprocal) {
-        j = 255 - j;
-        g = ofComplement ? r.h : r.hc;
-        gl = ofComplement ? r.hl : r.hcl;
-    }
-    Wide n, d;
-    TangentParts(j, g, gl, n, d);
-    long double t = reciprocal ? Divide(d, n) : Divide(n, d);
-    if (odd) t = -t;
-    return x < 0 ? -t : t;
+    ReduceCarefully(ax, r);
+    return TanOrCotOfReduced<true>(r, inverse, x < 0);
 }
 
 }  // namespace vg::kernel

@@ -2,33 +2,57 @@
 // The 80-bit kernels of the evaluator: e^x, ln x, sine, cosine, tangent,
 // cotangent, arctangent and whole powers, each within one unit in the last
 // place of the 64-bit mantissa. They are table-driven: a table value taken
-// to 128 bits carries the result, and a short polynomial in a small reduced
-// argument supplies the rest, so only the final addition rounds noticeably
-// (whole powers multiply head + tail pairs instead).
+// to about 117 bits carries the result, and a short polynomial in a small
+// reduced argument supplies the rest, so only the final addition rounds
+// noticeably (whole powers multiply head + tail pairs instead).
 //
-// The kernels are inline: an 80-bit argument passed through memory costs more
-// than most of the arithmetic. The rare arguments that need more care
-// (overflow and denormal results, trigonometric arguments beyond 2^20 or
-// within 2^-30 of a multiple of pi/2) go to out-of-line paths.
+// The kernels are forced inline: an 80-bit value passed through memory, as
+// an argument or a result of a call, costs more than most of the arithmetic.
+// The rare arguments that need more care (overflow and denormal results,
+// trigonometric arguments beyond 2^20 or within 2^-30 of a multiple of pi/2)
+// go to out-of-line paths.
 
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
+// Inline even where the compiler judges a kernel too large.
+#define VG_KERNEL_INLINE [[gnu::always_inline]] inline
+
 namespace vg {
 namespace kernel {
 
+// Every constant is read as doubles: an 80-bit load from memory costs
+// several times a double's, and such loads dominated the kernels' time.
+// A table value to about 117 bits: its long double rounding hi = head + tail
+// (exactly), and the rest lo.
 struct Pair {
-    long double hi, lo;  // value = hi + lo, about 128 bits
+    double head, tail, lo;
 };
+VG_KERNEL_INLINE long double Hi(const Pair& p) noexcept { return static_cast<long double>(p.head) + p.tail; }
+VG_KERNEL_INLINE long double Lo(const Pair& p) noexcept { return p.lo; }
+
+// A long double as the exact sum of two doubles.
+struct Exact64 {
+    double head, tail;
+};
+VG_KERNEL_INLINE long double Value(const Exact64& v) noexcept
+{
+    return static_cast<long double>(v.head) + v.tail;
+}
+
+// A polynomial coefficient whose double rounding is far below the last place
+// of every result it contributes to.
+constexpr long double Coefficient(double c) noexcept { return c; }
 
 extern const Pair kExp2Table[64];  // 2^(j/64)
-extern const long double kLn2By64Head, kLn2By64Tail, k64ByLn2;
-extern const Pair kLogTable[97];             // ln(j/128), j = 96..192
-extern const long double kInverseTable[97];  // 128/j
-extern const long double kLn2Head, kLn2Tail;
+extern const double kLn2By64Head, kLn2By64Tail, k64ByLn2;
+extern const Pair kLogTable[97];          // ln(j/128), j = 96..192
+extern const Exact64 kInverseTable[97];  // 128/j
+extern const double kLn2Head, kLn2Tail;
 extern const Pair kSinTable[257];  // sin(i*pi/512), i = 0..256
-extern const long double kPiBy512Part1, kPiBy512Part2, kPiBy512Part3, kPiBy512Rest, k512ByPi;
+extern const double kPiBy512Part1, kPiBy512Part2, kPiBy512Part3, k512ByPi;
+extern const Exact64 kPiBy512Rest;
 extern const Pair kPiBy512;
 extern const std::uint64_t kInversePiBits[4];  // 1/pi to 256 bits, most significant first
 extern const Pair kTanTable[129];            // tan(j*pi/512), j = 0..128
@@ -39,7 +63,7 @@ extern const Pair kAtanComplementTable[65];  // pi/2 - atan(j/128), j = 0..64
 // then sits in the low bits of the sum's mantissa.
 inline constexpr long double kRoundingShift = 0x1.8p63L;
 
-inline std::uint64_t MantissaBits(long double x) noexcept
+VG_KERNEL_INLINE std::uint64_t MantissaBits(long double x) noexcept
 {
     std::uint64_t m;
     std::memcpy(&m, &x, sizeof m);
@@ -50,12 +74,12 @@ inline std::uint64_t MantissaBits(long double x) noexcept
 // whose store the next load takes straight over (an 80-bit store is not
 // forwarded to a narrower load, which then waits until the store has left
 // the core).
-inline std::int64_t IntegerOf(long double x) noexcept
+VG_KERNEL_INLINE std::int64_t IntegerOf(long double x) noexcept
 {
     return static_cast<std::int64_t>(static_cast<double>(x));
 }
 
-inline unsigned SignAndExponent(long double x) noexcept
+VG_KERNEL_INLINE unsigned SignAndExponent(long double x) noexcept
 {
     std::uint16_t se;
     std::memcpy(&se, reinterpret_cast<const unsigned char*>(&x) + 8, sizeof se);
@@ -63,7 +87,7 @@ inline unsigned SignAndExponent(long double x) noexcept
 }
 
 // 2^n for a normal exponent n.
-inline long double PowerOf2(int n) noexcept
+VG_KERNEL_INLINE long double PowerOf2(int n) noexcept
 {
     struct {
         std::uint64_t mantissa;
@@ -77,7 +101,7 @@ inline long double PowerOf2(int n) noexcept
 
 // 2^n as a double, for |n| <= 1022: an 8-byte value passes to the x87
 // registers without a stall.
-inline double DoublePowerOf2(int n) noexcept
+VG_KERNEL_INLINE double DoublePowerOf2(int n) noexcept
 {
     const std::uint64_t bits = static_cast<std::uint64_t>(n + 1023) << 52;
     double d;
@@ -98,22 +122,22 @@ struct Split {
     double hi, rest;
 };
 
-inline bool Splittable(long double v) noexcept
+VG_KERNEL_INLINE bool Splittable(long double v) noexcept
 {
     const long double a = std::fabs(v);
     return a < 0x1p1000L && (a >= 0x1p-900L || a == 0);
 }
 
-inline Split SplitOf(long double v) noexcept
+VG_KERNEL_INLINE Split SplitOf(long double v) noexcept
 {
     const double hi = static_cast<double>(v);
     return {hi, static_cast<double>(hi - v)};
 }
 
-inline long double Join(Split s) noexcept { return static_cast<long double>(s.hi) - s.rest; }
+VG_KERNEL_INLINE long double Join(Split s) noexcept { return static_cast<long double>(s.hi) - s.rest; }
 
 // a + b == s + e exactly.
-inline void TwoSum(long double a, long double b, long double& s, long double& e) noexcept
+VG_KERNEL_INLINE void TwoSum(long double a, long double b, long double& s, long double& e) noexcept
 {
     s = a + b;
     const long double bb = s - a;
@@ -121,7 +145,7 @@ inline void TwoSum(long double a, long double b, long double& s, long double& e)
 }
 
 // a * b == p + e exactly (Dekker's product with a 32-bit split).
-inline void TwoProduct(long double a, long double b, long double& p, long double& e) noexcept
+VG_KERNEL_INLINE void TwoProduct(long double a, long double b, long double& p, long double& e) noexcept
 {
     constexpr long double kSplitter = 4294967297.0L;  // 2^32 + 1
     p = a * b;
@@ -132,7 +156,7 @@ inline void TwoProduct(long double a, long double b, long double& p, long double
 }
 
 // n for a whole b with |b| <= 64, else false.
-inline bool SmallWhole(long double b, int& n) noexcept
+VG_KERNEL_INLINE bool SmallWhole(long double b, int& n) noexcept
 {
     if (!(std::fabs(b) <= 64)) return false;
     n = static_cast<int>(IntegerOf(b));
@@ -141,7 +165,7 @@ inline bool SmallWhole(long double b, int& n) noexcept
 
 // (h + l) * (h + l), or (h + l) * x, back in h + l to about 2^-120
 // relative (l below half a unit of h).
-inline void SquarePair(long double& h, long double& l) noexcept
+VG_KERNEL_INLINE void SquarePair(long double& h, long double& l) noexcept
 {
     long double p, e;
     TwoProduct(h, h, p, e);
@@ -150,7 +174,7 @@ inline void SquarePair(long double& h, long double& l) noexcept
     l = e - (h - p);
 }
 
-inline void MultiplyPair(long double& h, long double& l, long double x) noexcept
+VG_KERNEL_INLINE void MultiplyPair(long double& h, long double& l, long double x) noexcept
 {
     long double p, e;
     TwoProduct(h, x, p, e);
@@ -163,7 +187,7 @@ inline void MultiplyPair(long double& h, long double& l, long double x) noexcept
 // partial power and its rounding error stay normal): binary powering on
 // head + tail pairs, one rounding at the end; a negative n through one
 // division corrected by its exact remainder. Within 0.5 ulp and a trace.
-inline long double WholePower(long double x, int n) noexcept
+VG_KERNEL_INLINE long double WholePower(long double x, int n) noexcept
 {
     const unsigned m = static_cast<unsigned>(n < 0 ? -n : n);
     if (m <= 1) return m == 0 ? 1 : (n > 0 ? x : 1 / x);
@@ -188,7 +212,7 @@ long double ExpOutside(long double x) noexcept;
 long double LnOutside(long double x) noexcept;
 
 // e^x = m * 2^n with 2^(k/64) * e^r, |r| <= ln 2 / 128, for |x| < 11400.
-inline long double ExpMantissa(long double x, int& n) noexcept
+VG_KERNEL_INLINE long double ExpMantissa(long double x, int& n) noexcept
 {
     const long double big = x * k64ByLn2 + kRoundingShift;
     const long double kf = big - kRoundingShift;
@@ -197,14 +221,16 @@ inline long double ExpMantissa(long double x, int& n) noexcept
     const long double r = (x - kf * kLn2By64Head) - kf * kLn2By64Tail;
     const long double r2 = r * r;
     const long double q =
-        r2 * ((0.5L + r * (1 / 6.0L)) +
-              r2 * ((1 / 24.0L + r * (1 / 120.0L)) + r2 * (1 / 720.0L + r * (1 / 5040.0L))));
+        r2 * ((0.5L + r * Coefficient(1 / 6.0)) +
+              r2 * ((Coefficient(1 / 24.0) + r * Coefficient(1 / 120.0)) +
+                    r2 * (Coefficient(1 / 720.0) + r * Coefficient(1 / 5040.0))));
     const Pair& t = kExp2Table[k & 63];
     n = k >> 6;
-    return t.hi + (t.hi * (r + q) + t.lo);
+    const long double hi = Hi(t);
+    return hi + (hi * (r + q) + Lo(t));
 }
 
-inline long double Exp(long double x) noexcept
+VG_KERNEL_INLINE long double Exp(long double x) noexcept
 {
     if (!(std::fabs(x) < 11355.0L)) return ExpOutside(x);
     int n;
@@ -215,14 +241,14 @@ inline long double Exp(long double x) noexcept
 
 // ln x = e ln 2 + ln y for 0.75 <= y < 1.5 (y = x / 2^e, its mantissa bits
 // given), with y = j/128 + f and ln y = ln(j/128) + ln(1 + f*128/j).
-inline long double LnOfScaled(long double y, int e, std::uint64_t bits, bool upper) noexcept
+VG_KERNEL_INLINE long double LnOfScaled(long double y, int e, std::uint64_t bits, bool upper) noexcept
 {
     const int j = upper ? static_cast<int>(((bits >> 56) + 1) >> 1) : static_cast<int>(((bits >> 55) + 1) >> 1);
     // Small numbers and constants as doubles: they reach the x87 registers
     // from the SSE side or memory without a slow 80-bit load.
     const long double fj = static_cast<double>(j) * (1 / 128.0);
     const long double f = y - fj;  // exact
-    const long double inverse = kInverseTable[j - 96];
+    const long double inverse = Value(kInverseTable[j - 96]);
     const long double u = f * inverse;
     // The rounding error of u, which matters where ln y cancels against
     // ln(j/128): u split so that both parts times j/128 are exact.
@@ -232,17 +258,17 @@ inline long double LnOfScaled(long double y, int e, std::uint64_t bits, bool upp
     const long double u2 = u * u;
     // Beyond u^3 the coefficients' double rounding is far below the result's
     // last place (|u| < 2^-7).
-    const long double p = (1 / 3.0L - u * 0.25) +
-                          u2 * ((static_cast<long double>(0.2) - u * static_cast<long double>(1 / 6.0)) +
-                                u2 * (static_cast<long double>(1 / 7.0) - u * 0.125));
+    const long double p = (Coefficient(1 / 3.0) - u * 0.25) +
+                          u2 * ((Coefficient(0.2) - u * Coefficient(1 / 6.0)) +
+                                u2 * (Coefficient(1 / 7.0) - u * 0.125));
     const long double q = u2 * (u * p - 0.5);  // ln(1+u) - u
     const Pair& lf = kLogTable[j - 96];
     const long double ef = static_cast<double>(e);
     long double head, headError;
-    TwoSum(ef * kLn2Head, lf.hi, head, headError);
+    TwoSum(ef * kLn2Head, Hi(lf), head, headError);
     const long double s = head + u;
     const long double sError = u - (s - head);  // exact: |head| >= |u| or head == 0
-    return s + (sError + (headError + ((q + uError) + (lf.lo + ef * kLn2Tail))));
+    return s + (sError + (headError + ((q + uError) + (Lo(lf) + ef * kLn2Tail))));
 }
 
 // ln x for positive x within a double's normal range. The exponent and the
@@ -250,7 +276,7 @@ inline long double LnOfScaled(long double y, int e, std::uint64_t bits, bool upp
 // IntegerOf): where that rounding carries into the next index or binade,
 // y = x / 2^e lies a rounding below its interval's edge, which the
 // reduction takes exactly all the same.
-inline long double Ln(long double x) noexcept
+VG_KERNEL_INLINE long double Ln(long double x) noexcept
 {
     const double rounded = static_cast<double>(x);
     std::uint64_t d;
@@ -270,46 +296,52 @@ struct SinCosParts {
     long double h2, sm, cm;  // h^2, sin h - h, cos h - 1
 };
 
-inline SinCosParts SmallAngle(long double h) noexcept
+VG_KERNEL_INLINE SinCosParts SmallAngle(long double h) noexcept
 {
     const long double h2 = h * h;
-    const long double sm = h * h2 * (-1 / 6.0L + h2 * (1 / 120.0L - h2 * (1 / 5040.0L)));
+    const long double sm =
+        h * h2 * (Coefficient(-1 / 6.0) + h2 * (Coefficient(1 / 120.0) - h2 * Coefficient(1 / 5040.0)));
     const long double cm =
-        h2 * (-0.5L + h2 * ((1 / 24.0L) + h2 * (-1 / 720.0L + h2 * (1 / 40320.0L))));
+        h2 * (-0.5L + h2 * (Coefficient(1 / 24.0) +
+                            h2 * (Coefficient(-1 / 720.0) + h2 * Coefficient(1 / 40320.0))));
     return {h2, sm, cm};
 }
 
-inline long double SinOfSum(int i, long double h, long double hl, const SinCosParts& p) noexcept
+VG_KERNEL_INLINE long double SinOfSum(int i, long double h, long double hl, const SinCosParts& p) noexcept
 {
     const Pair& s = kSinTable[i];
-    const long double c = kSinTable[256 - i].hi;
+    const long double sHi = Hi(s);
+    const long double c = Hi(kSinTable[256 - i]);
     // The table value and c*h summed without error: where they are of one
     // size (small i) a rounding of their sum would cost a quarter unit.
     long double a, aError;
-    TwoSum(s.hi, c * h, a, aError);
-    return a + (aError + (c * (p.sm + hl) + (s.hi * p.cm + s.lo)));
+    TwoSum(sHi, c * h, a, aError);
+    return a + (aError + (c * (p.sm + hl) + (sHi * p.cm + Lo(s))));
 }
 
-// An argument 2^-32 <= |x| < 2^20 as K*pi/512 + h + hl, with K reduced to
-// 0..1023 (quadrant and table index) and the complement pi/512 - h in
-// hc + hcl. False when h or its complement is too close to 0 for the three
-// parts of pi/512 to keep their relative accuracy.
+// An argument 2^-32 <= |x| < 2^63 as K*pi/512 + h + hl, with K reduced to
+// 0..1023 (quadrant and table index), and the complement pi/512 - h as
+// hc + hcl where it is needed.
 struct ReducedAngle {
     int index;
     long double h, hl, hc, hcl;
 };
 
 // pi/512 - (h + hl) as hc + hcl, hc carrying the leading bits.
-inline void ComplementOf(ReducedAngle& r) noexcept
+VG_KERNEL_INLINE void ComplementOf(ReducedAngle& r) noexcept
 {
     long double c, ce;
     TwoSum(kPiBy512Part1, -r.h, c, ce);
-    const long double lo = ce + (kPiBy512Rest - r.hl);
+    const long double lo = ce + (Value(kPiBy512Rest) - r.hl);
     r.hc = c + lo;
     r.hcl = lo - (r.hc - c);
 }
 
-inline bool Reduce(long double ax, ReducedAngle& r) noexcept
+// The reduction for |x| < 2^20 by three parts of pi/512, without the
+// complement. False when h or its complement is too close to 0 for the
+// parts to keep their relative accuracy (the complement judged by its
+// leading part: the rest is below 2^-40).
+VG_KERNEL_INLINE bool Reduce(long double ax, ReducedAngle& r) noexcept
 {
     const long double big = (ax * k512ByPi - 0.5L) + kRoundingShift;
     const long double kf = big - kRoundingShift;
@@ -320,85 +352,171 @@ inline bool Reduce(long double ax, ReducedAngle& r) noexcept
     const long double hl = ((h1 - h) - p2) - kf * kPiBy512Part3;
     r.h = h + hl;  // kf times the third part reaches 2^-52
     r.hl = hl - (r.h - h);
-    ComplementOf(r);
     constexpr long double kTooClose = 0x1p-30L;
     const int i = r.index & 255;
-    return !((i == 0 && std::fabs(r.h) < kTooClose) || (i == 255 && std::fabs(r.hc) < kTooClose));
+    return !((i == 0 && std::fabs(r.h) < kTooClose) ||
+             (i == 255 && std::fabs(kPiBy512Part1 - r.h) < kTooClose));
 }
 
-// The same by the bits of 1/pi (for 2^-32 <= ax < 2^63): exact to about
-// 2^-180 in units of pi/512, where h cancels to a few bits near a multiple
-// of pi/2 or the argument is beyond the three parts' range.
+// The same by the bits of 1/pi (for 2^-32 <= ax < 2^63), complement
+// included: exact to about 2^-180 in units of pi/512, where h cancels to a
+// few bits near a multiple of pi/2 or the argument is beyond the three
+// parts' range.
 void ReduceCarefully(long double ax, ReducedAngle& r) noexcept;
 
 void SinCosOutside(long double x, long double* s, long double* c) noexcept;
 
 // sin(x) and cos(x) of the reduced angle's quadrant part theta in [0, pi/2).
-inline long double SinTheta(const ReducedAngle& r) noexcept
+VG_KERNEL_INLINE long double SinTheta(const ReducedAngle& r) noexcept
 {
     return SinOfSum(r.index & 255, r.h, r.hl, SmallAngle(r.h));
 }
-inline long double CosTheta(const ReducedAngle& r) noexcept
+template <bool kComplementKnown>
+VG_KERNEL_INLINE long double CosTheta(ReducedAngle r) noexcept
 {
+    if (!kComplementKnown) ComplementOf(r);
     return SinOfSum(255 - (r.index & 255), r.hc, r.hcl, SmallAngle(r.hc));
 }
 
-inline long double Sin(long double x) noexcept
+// sin x (cos x when cosine) of a reduced |x|, negated for a negative sine
+// argument.
+template <bool kComplementKnown>
+VG_KERNEL_INLINE long double SinOrCosOfReduced(const ReducedAngle& r, bool cosine, bool negative) noexcept
+{
+    const int q = r.index >> 8;
+    if (cosine) {
+        const long double c = (q & 1) ? SinTheta(r) : CosTheta<kComplementKnown>(r);
+        return (q == 1 || q == 2) ? -c : c;
+    }
+    const long double s = (q & 1) ? CosTheta<kComplementKnown>(r) : SinTheta(r);
+    return ((q >> 1) != 0) != negative ? -s : s;
+}
+
+// The arguments the three parts cannot reduce, out of line: the reduced
+// angle then never has to live in memory on the common path.
+long double SinOrCosCarefully(long double x, bool cosine) noexcept;
+
+VG_KERNEL_INLINE long double Sin(long double x) noexcept
 {
     const long double ax = std::fabs(x);
     if (ax < 0x1p-32L) return x;
     ReducedAngle r;
-    long double s;
-    if (!(ax < 0x1p20L)) {
-        if (!(ax < 0x1p63L)) {
-            SinCosOutside(x, &s, nullptr);
-            return s;
-        }
-        ReduceCarefully(ax, r);
-    } else if (!Reduce(ax, r)) {
-        ReduceCarefully(ax, r);
-    }
-    const int q = r.index >> 8;
-    s = (q & 1) ? CosTheta(r) : SinTheta(r);
-    return ((q >> 1) != 0) != (x < 0) ? -s : s;
+    if (!(ax < 0x1p20L) || !Reduce(ax, r)) return SinOrCosCarefully(x, false);
+    return SinOrCosOfReduced<false>(r, false, x < 0);
 }
 
-inline long double Cos(long double x) noexcept
+VG_KERNEL_INLINE long double Cos(long double x) noexcept
 {
     const long double ax = std::fabs(x);
     if (ax < 0x1p-32L) return 1;
     ReducedAngle r;
-    long double c;
-    if (!(ax < 0x1p20L)) {
-        if (!(ax < 0x1p63L)) {
-            SinCosOutside(x, nullptr, &c);
-            return c;
-        }
-        ReduceCarefully(ax, r);
-    } else if (!Reduce(ax, r)) {
-        ReduceCarefully(ax, r);
-    }
-    const int q = r.index >> 8;
-    c = (q & 1) ? SinTheta(r) : CosTheta(r);
-    return (q == 1 || q == 2) ? -c : c;
+    if (!(ax < 0x1p20L) || !Reduce(ax, r)) return SinOrCosCarefully(x, true);
+    return SinOrCosOfReduced<false>(r, true, false);
 }
 
-// Tangent (cotangent when inverse): tan(j*pi/512 + g) from the table and
-// tan g as (T + t) / (1 - T t), numerator and denominator to about 120 bits,
-// divided with the remainder of the first quotient; beyond pi/4 the
-// reciprocal of the complement angle's.
-long double TanOrCot(long double x, bool inverse) noexcept;
-inline long double Tan(long double x) noexcept { return TanOrCot(x, false); }
-inline long double Cot(long double x) noexcept { return TanOrCot(x, true); }
-
-inline long double AtanPolynomial(long double v, long double v2) noexcept
+// x's leading 32 bits (Dekker's split): the product of two such heads is
+// exact.
+VG_KERNEL_INLINE long double Head32(long double x) noexcept
 {
-    return v * v2 * (-1 / 3.0L + v2 * (0.2L + v2 * (-1 / 7.0L + v2 * (1 / 9.0L - v2 * (1 / 11.0L)))));
+    const long double c = x * 4294967297.0L;  // 2^32 + 1
+    return c - (c - x);
+}
+
+// (ah + al) / (bh + bl) for rests al, bl below 2^-15 of their heads, within
+// half an ulp and about 2^-90: one division for the reciprocal of the
+// divisor, and the residual of the first quotient, exact through 32-bit
+// heads of that quotient and of the divisor, multiplied by it.
+VG_KERNEL_INLINE long double DivideHeadsAndRests(long double ah, long double al, long double bh,
+                                                              long double bl) noexcept
+{
+    const long double b = bh + bl;
+    const long double reciprocal = 1 / b;
+    const long double bHead = Head32(b);
+    const long double bRest = (b - bHead) + (bl - (b - bh));
+    const long double q = (ah + al) * reciprocal;
+    const long double qHead = Head32(q);
+    const long double qRest = q - qHead;
+    // ah and qHead * bHead agree to about 2^-15: their difference is exact.
+    const long double residual = (((ah - qHead * bHead) - qRest * bHead) - q * bRest) + al;
+    return q + residual * reciprocal;
+}
+
+// tan(j*pi/512 + g + gl) for 0 <= j <= 128 and 0 <= g <= about pi/512, its
+// reciprocal when reciprocal: with T = tan(j*pi/512) and t = tan(g + gl),
+// N = T + t and D = 1 - T t, each a head and a rest to about 2^-70 relative
+// (D lies in [0.99, 1]: nothing cancels), then N / D or D / N.
+VG_KERNEL_INLINE long double TangentOfSum(int j, long double g, long double gl,
+                                                       bool reciprocal) noexcept
+{
+    const long double g2 = g * g;
+    // tan(g + gl) - g, the small part gl with the derivative 1 + g^2.
+    const long double p =
+        g * g2 *
+            (Coefficient(1 / 3.0) +
+             g2 * (Coefficient(2 / 15.0) + g2 * (Coefficient(17 / 315.0) + g2 * Coefficient(62 / 2835.0)))) +
+        gl * (1 + g2);
+    const Pair& t = kTanTable[j];
+    const long double tHi = Hi(t), tLo = Lo(t);
+    long double nHead, nError;
+    TwoSum(tHi, g, nHead, nError);
+    const long double nRest = nError + (tLo + p);
+    // T t's leading product rounds by less than 2^-71 of D; 1 - dHead is
+    // exact, and so is its difference from that product.
+    const long double m = tHi * g;
+    const long double dHead = 1 - m;
+    const long double dRest = ((1 - dHead) - m) - (tHi * p + tLo * g);
+    return reciprocal ? DivideHeadsAndRests(dHead, dRest, nHead, nRest)
+                      : DivideHeadsAndRests(nHead, nRest, dHead, dRest);
+}
+
+// Tangent (cotangent when inverse) of a reduced |x|, negated for a negative
+// x: tan x is tan theta in even quadrants and -cot theta in odd ones, cot
+// theta the tangent of the complement; beyond pi/4 the reciprocal of the
+// other angle's tangent.
+template <bool kComplementKnown>
+VG_KERNEL_INLINE long double TanOrCotOfReduced(ReducedAngle r, bool inverse, bool negative) noexcept
+{
+    const int i = r.index & 255;
+    const bool odd = (r.index >> 8) & 1;
+    const bool ofComplement = odd != inverse;
+    int j = ofComplement ? 255 - i : i;
+    const bool reciprocal = j > 127;
+    if (reciprocal) j = 255 - j;
+    long double t;
+    if (ofComplement == reciprocal) {
+        t = TangentOfSum(j, r.h, r.hl, reciprocal);
+    } else {
+        if (!kComplementKnown) ComplementOf(r);
+        t = TangentOfSum(j, r.hc, r.hcl, reciprocal);
+    }
+    if (odd) t = -t;
+    return negative ? -t : t;
+}
+
+// Tiny, huge and NaN arguments and those the three parts cannot reduce.
+long double TanOrCotCarefully(long double x, bool inverse) noexcept;
+
+VG_KERNEL_INLINE long double TanOrCot(long double x, bool inverse) noexcept
+{
+    const long double ax = std::fabs(x);
+    ReducedAngle r;
+    if (!(ax >= 0x1p-32L && ax < 0x1p20L) || !Reduce(ax, r)) return TanOrCotCarefully(x, inverse);
+    return TanOrCotOfReduced<false>(r, inverse, x < 0);
+}
+VG_KERNEL_INLINE long double Tan(long double x) noexcept { return TanOrCot(x, false); }
+VG_KERNEL_INLINE long double Cot(long double x) noexcept { return TanOrCot(x, true); }
+
+VG_KERNEL_INLINE long double AtanPolynomial(long double v, long double v2) noexcept
+{
+    return v * v2 *
+           (Coefficient(-1 / 3.0) +
+            v2 * (Coefficient(0.2) +
+                  v2 * (Coefficient(-1 / 7.0) + v2 * (Coefficient(1 / 9.0) - v2 * Coefficient(1 / 11.0)))));
 }
 
 // atan x = atan(j/128) + atan(v), v = (x - j/128) / (1 + x j/128), for
 // |x| <= 2; beyond, pi/2 - atan(1/|x|) the same way.
-inline long double Atan(long double x) noexcept
+VG_KERNEL_INLINE long double Atan(long double x) noexcept
 {
     const long double ax = std::fabs(x);
     long double r;
@@ -421,7 +539,7 @@ inline long double Atan(long double x) noexcept
             const long double v = num / den;
             const long double vl = -v * (denError / den);
             const Pair& a = kAtanTable[j];
-            r = a.hi + (v + (vl + (a.lo + AtanPolynomial(v, v * v))));
+            r = Hi(a) + (v + (vl + (Lo(a) + AtanPolynomial(v, v * v))));
         }
     } else if (ax > 2) {
         const long double u = 1 / ax;
@@ -436,7 +554,7 @@ inline long double Atan(long double x) noexcept
             v = ((1 - c * ah) - c * al) / (ax + c);
         }
         const Pair& b = kAtanComplementTable[j];
-        r = b.hi + (b.lo - (v + AtanPolynomial(v, v * v)));
+        r = Hi(b) + (Lo(b) - (v + AtanPolynomial(v, v * v)));
     } else {
         return x;  // NaN
     }
