@@ -603,23 +603,23 @@ struct KnownLog {
     Extended operator()(Extended) const { return *logarithm; }
 };
 
-[[gnu::always_inline]] inline Extended OperandOf(const program::Step& s, kernel::Split x, kernel::Split y)
+[[gnu::always_inline]] inline Extended OperandOf(const program::Step& s, const kernel::Split* variables)
 {
     switch (s.operand) {
-    case program::kX: return kernel::Join(x);
-    case program::kY: return kernel::Join(y);
+    case program::kX: return kernel::Join(variables[0]);
+    case program::kY: return kernel::Join(variables[1]);
     case program::kNumber: return s.number;
     default: return s.value;
     }
 }
 
 // The operand split; false for a constant beyond the split's range.
-[[gnu::always_inline]] inline bool SplitOperand(const program::Step& s, kernel::Split x, kernel::Split y,
+[[gnu::always_inline]] inline bool SplitOperand(const program::Step& s, const kernel::Split* variables,
                                                 kernel::Split& out)
 {
     switch (s.operand) {
-    case program::kX: out = x; return true;
-    case program::kY: out = y; return true;
+    case program::kX: out = variables[0]; return true;
+    case program::kY: out = variables[1]; return true;
     case program::kNumber: out = {s.number, 0}; return true;
     default: out = s.split; return s.splittable;
     }
@@ -636,35 +636,31 @@ struct KnownLog {
     return r;
 }
 
-[[gnu::noinline]] Extended PowerStep(kernel::Split a, kernel::Split b, EngineError& err,
+// a^b with the memo of logarithms.
+[[gnu::noinline]] Extended MemoPower(Extended a, Extended b, EngineError& err,
                                      TCalculator::LogMemo& memo) noexcept
-{
-    return PowerWith(kernel::Join(a), kernel::Join(b), err, MemoLog{&memo});
-}
-
-[[gnu::noinline]] Extended WholePowerStep(Extended a, Extended b, EngineError& err,
-                                          TCalculator::LogMemo& memo) noexcept
 {
     return PowerWith(a, b, err, MemoLog{&memo});
 }
 
-[[gnu::noinline]] Extended VariablePowerStep(kernel::Split base, kernel::Split exponent, EngineError& err,
+// The variable comes split: its logarithm is recalled by those bits.
+[[gnu::noinline]] Extended VariablePowerStep(const kernel::Split& base, Extended exponent, EngineError& err,
                                              program::Recall& log) noexcept
 {
-    return PowerWith(kernel::Join(base), kernel::Join(exponent), err, VariableLog{&log, base});
+    return PowerWith(kernel::Join(base), exponent, err, VariableLog{&log, base});
 }
 
-[[gnu::noinline]] Extended KnownBasePowerStep(const program::Step& s, kernel::Split exponent,
+[[gnu::noinline]] Extended KnownBasePowerStep(const program::Step& s, Extended exponent,
                                               EngineError& err) noexcept
 {
-    return PowerWith(s.value, kernel::Join(exponent), err, KnownLog{&s.logarithm});
+    return PowerWith(s.value, exponent, err, KnownLog{&s.logarithm});
 }
 
 // A variable to a constant whole exponent: where the exponent of the
 // variable (the split's head is the variable rounded to a double) shows the
 // limit far off, the rule's value needs no logarithm; its sign is the
 // exponent's parity for a negative variable.
-[[gnu::noinline]] Extended VariableWholePowerStep(kernel::Split base, int n, EngineError& err,
+[[gnu::noinline]] Extended VariableWholePowerStep(const kernel::Split& base, int n, EngineError& err,
                                                   program::Recall& log) noexcept
 {
     if (FarInsideExpLimit(base.hi, n)) {
@@ -676,40 +672,30 @@ struct KnownLog {
     return PowerWith(kernel::Join(base), static_cast<Extended>(n), err, VariableLog{&log, base});
 }
 
-// a^b with the memo of logarithms, split when both can be.
-[[gnu::always_inline]] inline Extended MemoPower(Extended a, Extended b, EngineError& err,
-                                                 TCalculator::LogMemo& memo)
-{
-    if (kernel::Splittable(a) && kernel::Splittable(b)) {
-        return PowerStep(kernel::SplitOf(a), kernel::SplitOf(b), err, memo);
-    }
-    return WholePowerStep(a, b, err, memo);
-}
-
 }  // namespace
 
 // The steps with the top of the value stack in a local (an x87 register:
 // nothing else stays live across steps, so the compiler keeps it there).
 // Every operation is the walk's, with the same operands and the same order
 // of failures; only the way to them is shorter.
-[[gnu::always_inline]] inline Extended TCalculator::Run(EngineError& errorCode, kernel::Split xs,
-                                                        kernel::Split ys) noexcept
+[[gnu::always_inline]] inline Extended TCalculator::Run(EngineError& errorCode) noexcept
 {
     using namespace program;
     Extended* below = Stack.get();
     EngineError err = kEngineOk;
     Extended top = 0;
+    const kernel::Split* const variables = variables_;
     for (const Step* s = program_.steps.data();; ++s) {
         switch (s->op) {
 // One case per operand kind; v is the operand.
 #define VG_OPERAND_CASES(BASE, ...)      \
     case BASE + kX: {                    \
-        const Extended v = kernel::Join(xs); \
+        const Extended v = kernel::Join(variables[0]); \
         __VA_ARGS__;                     \
         break;                           \
     }                                    \
     case BASE + kY: {                    \
-        const Extended v = kernel::Join(ys); \
+        const Extended v = kernel::Join(variables[1]); \
         __VA_ARGS__;                     \
         break;                           \
     }                                    \
@@ -766,28 +752,26 @@ struct KnownLog {
             break;
         }
         case kVariablePower: {
-            const kernel::Split base = s->base == kX ? xs : ys;
-            kernel::Split exponent;
-            if (!SplitOperand(*s, xs, ys, exponent)) {
-                top = WholePowerStep(kernel::Join(base), s->value, err, logs_);
-            } else if (!s->recall) {
-                top = VariablePowerStep(base, exponent, err, variableLogs_[s->base]);
-            } else {
+            const kernel::Split& base = variables[s->base];
+            kernel::Split key;
+            if (s->recall && SplitOperand(*s, variables, key)) {
                 program::Recall& recall = recalls_[s - program_.steps.data()];
-                if (Matches(recall, base, exponent)) {
+                if (Matches(recall, base, key)) {
                     err = recall.error;
                     if (err != kEngineOk) goto failed;
                     top = kernel::Join(recall.value);
                     break;
                 }
-                top = VariablePowerStep(base, exponent, err, variableLogs_[s->base]);
-                Remember(recall, base, exponent, top, err);
+                top = VariablePowerStep(base, OperandOf(*s, variables), err, variableLogs_[s->base]);
+                Remember(recall, base, key, top, err);
+            } else {
+                top = VariablePowerStep(base, OperandOf(*s, variables), err, variableLogs_[s->base]);
             }
             if (err != kEngineOk) goto failed;
             break;
         }
         case kVariableWholePower: {
-            const kernel::Split base = s->base == kX ? xs : ys;
+            const kernel::Split& base = variables[s->base];
             if (!s->recall) {
                 top = VariableWholePowerStep(base, s->whole, err, variableLogs_[s->base]);
             } else {
@@ -805,37 +789,28 @@ struct KnownLog {
             break;
         }
         case kVariableToTop: {
-            const kernel::Split base = s->base == kX ? xs : ys;
-            if (kernel::Splittable(top)) {
-                top = VariablePowerStep(base, kernel::SplitOf(top), err, variableLogs_[s->base]);
-            } else {
-                top = WholePowerStep(kernel::Join(base), top, err, logs_);
-            }
+            top = VariablePowerStep(variables[s->base], top, err, variableLogs_[s->base]);
             if (err != kEngineOk) goto failed;
             break;
         }
         case kPositiveNumberToTop:
-            if (kernel::Splittable(top)) {
-                top = KnownBasePowerStep(*s, kernel::SplitOf(top), err);
-            } else {
-                top = WholePowerStep(s->value, top, err, logs_);
-            }
+            top = KnownBasePowerStep(*s, top, err);
             if (err != kEngineOk) goto failed;
             break;
         case kOperatorOperand:
             if (s->code == lex::Power) {
-                top = MemoPower(top, OperandOf(*s, xs, ys), err, logs_);
+                top = MemoPower(top, OperandOf(*s, variables), err, logs_);
                 if (err != kEngineOk) goto failed;
             } else {
-                top = Relate(s->code, top, OperandOf(*s, xs, ys));
+                top = Relate(s->code, top, OperandOf(*s, variables));
             }
             break;
         case kOperandOperator:
             if (s->code == lex::Power) {
-                top = MemoPower(OperandOf(*s, xs, ys), top, err, logs_);
+                top = MemoPower(OperandOf(*s, variables), top, err, logs_);
                 if (err != kEngineOk) goto failed;
             } else {
-                top = Relate(s->code, OperandOf(*s, xs, ys), top);
+                top = Relate(s->code, OperandOf(*s, variables), top);
             }
             break;
         case kNegate:
@@ -902,7 +877,9 @@ Extended TCalculator::CalculateSplit(const TStackList& postfix, EngineError& err
 {
     if (Decoded(postfix)) {
         errorCode = kEngineOk;
-        return Run(errorCode, x, y);
+        variables_[0] = x;
+        variables_[1] = y;
+        return Run(errorCode);
     }
     return Walk(postfix, errorCode, kernel::Join(x), kernel::Join(y));
 }

@@ -62,7 +62,8 @@ private:
     bool Fits(const TStackList& postfix) const noexcept;
     bool Decoded(const TStackList& postfix) const noexcept;
     // The decoded program; the list must be the one it was decoded from.
-    Extended Run(EngineError& errorCode, kernel::Split x, kernel::Split y) noexcept;
+    // Reads the variables from variables_.
+    Extended Run(EngineError& errorCode) noexcept;
     // Any list, lexeme by lexeme (and non-finite variables, whose error must
     // come at the variable's place in the walk).
     Extended Walk(const TStackList& postfix, EngineError& errorCode, Extended x,
@@ -80,6 +81,10 @@ private:
     // the powers of a variable its logarithm.
     std::vector<program::Recall> recalls_;
     program::Recall variableLogs_[2];
+    // The variables of the running evaluation, in memory and read a double
+    // at a time: a wider copy would wait for both halves' stores to leave
+    // the core.
+    kernel::Split variables_[2] = {};
 };
 
 // One operation of the evaluator on ready operands: a is the left operand of
