@@ -770,6 +770,12 @@ struct KnownLog {
         }
         case kVariableWholePower: {
             const kernel::Split& base = variables[s->base];
+            if (s->whole == 2 && FarInsideExpLimit(base.hi, 2)) {
+                // The whole-power kernel's square, without the call.
+                const Extended v = kernel::Join(base);
+                top = v * v;
+                break;
+            }
             if (!s->recall) {
                 top = VariableWholePowerStep(base, s->whole, err, variableLogs_[s->base]);
             } else {
