@@ -41,10 +41,6 @@ VG_KERNEL_INLINE long double Value(const Exact64& v) noexcept
     return static_cast<long double>(v.head) + v.tail;
 }
 
-// A polynomial coefficient whose double rounding is far below the last place
-// of every result it contributes to.
-constexpr long double Coefficient(double c) noexcept { return c; }
-
 extern const Pair kExp2Table[64];  // 2^(j/64)
 extern const double kLn2By64Head, kLn2By64Tail, k64ByLn2;
 extern const Pair kLogTable[97];          // ln(j/128), j = 96..192
@@ -219,11 +215,11 @@ VG_KERNEL_INLINE long double ExpMantissa(long double x, int& n) noexcept
     const auto k = static_cast<std::int32_t>(IntegerOf(kf));
     // kf * head is exact and cancels exactly against x.
     const long double r = (x - kf * kLn2By64Head) - kf * kLn2By64Tail;
-    const long double r2 = r * r;
-    const long double q =
-        r2 * ((0.5L + r * Coefficient(1 / 6.0)) +
-              r2 * ((Coefficient(1 / 24.0) + r * Coefficient(1 / 120.0)) +
-                    r2 * (Coefficient(1 / 720.0) + r * Coefficient(1 / 5040.0))));
+    // e^r - 1 - r in doubles (see SmallAngle): below 2^-16 of the result.
+    const double d = static_cast<double>(r);
+    const double d2 = d * d;
+    const double q = d2 * ((0.5 + d * (1 / 6.0)) + d2 * ((1 / 24.0 + d * (1 / 120.0)) +
+                                                         d2 * (1 / 720.0 + d * (1 / 5040.0))));
     const Pair& t = kExp2Table[k & 63];
     n = k >> 6;
     const long double hi = Hi(t);
@@ -255,13 +251,13 @@ VG_KERNEL_INLINE long double LnOfScaled(long double y, int e, std::uint64_t bits
     const long double split = u * 257.0;  // 2^8 + 1: a 56-bit head
     const long double uh = split - (split - u), ul = u - uh;
     const long double uError = ((f - uh * fj) - ul * fj) * inverse;
-    const long double u2 = u * u;
-    // Beyond u^3 the coefficients' double rounding is far below the result's
-    // last place (|u| < 2^-7).
-    const long double p = (Coefficient(1 / 3.0) - u * 0.25) +
-                          u2 * ((Coefficient(0.2) - u * Coefficient(1 / 6.0)) +
-                                u2 * (Coefficient(1 / 7.0) - u * 0.125));
-    const long double q = u2 * (u * p - 0.5);  // ln(1+u) - u
+    // ln(1+u) - u: its terms beyond -u^2/2 in doubles (see SmallAngle), below
+    // 2^-15 of the result (|u| < 2^-7, and |ln y| is at least about |u|/2).
+    const double d = static_cast<double>(u);
+    const double d2 = d * d;
+    const double cubic =
+        d * d2 * ((1 / 3.0 - d * 0.25) + d2 * ((0.2 - d * (1 / 6.0)) + d2 * (1 / 7.0 - d * 0.125)));
+    const long double q = cubic - 0.5L * (u * u);
     const Pair& lf = kLogTable[j - 96];
     const long double ef = static_cast<double>(e);
     long double head, headError;
@@ -290,23 +286,23 @@ VG_KERNEL_INLINE long double Ln(long double x) noexcept
     return LnOfScaled(x * DoublePowerOf2(-e), e, bits, upper);
 }
 
-// sin(i*pi/512 + h) for 0 <= i <= 256 and |h| <= about pi/512, with the
-// reduced argument h + hl.
+// sin h - h and cos h - 1 for |h| <= about pi/512, in doubles: the SSE unit
+// takes them off the x87 unit, and from h rounded to a double they are
+// still within 2^-67 of the result they go into.
 struct SinCosParts {
-    long double h2, sm, cm;  // h^2, sin h - h, cos h - 1
+    double sm, cm;
 };
 
 VG_KERNEL_INLINE SinCosParts SmallAngle(long double h) noexcept
 {
-    const long double h2 = h * h;
-    const long double sm =
-        h * h2 * (Coefficient(-1 / 6.0) + h2 * (Coefficient(1 / 120.0) - h2 * Coefficient(1 / 5040.0)));
-    const long double cm =
-        h2 * (-0.5L + h2 * (Coefficient(1 / 24.0) +
-                            h2 * (Coefficient(-1 / 720.0) + h2 * Coefficient(1 / 40320.0))));
-    return {h2, sm, cm};
+    const double d = static_cast<double>(h);
+    const double d2 = d * d;
+    return {d * d2 * (-1 / 6.0 + d2 * (1 / 120.0 - d2 * (1 / 5040.0))),
+            d2 * (-0.5 + d2 * (1 / 24.0 + d2 * (-1 / 720.0 + d2 * (1 / 40320.0))))};
 }
 
+// sin(i*pi/512 + h) for 0 <= i <= 256 and |h| <= about pi/512, with the
+// reduced argument h + hl.
 VG_KERNEL_INLINE long double SinOfSum(int i, long double h, long double hl, const SinCosParts& p) noexcept
 {
     const Pair& s = kSinTable[i];
@@ -448,13 +444,12 @@ VG_KERNEL_INLINE long double DivideHeadsAndRests(long double ah, long double al,
 VG_KERNEL_INLINE long double TangentOfSum(int j, long double g, long double gl,
                                                        bool reciprocal) noexcept
 {
-    const long double g2 = g * g;
-    // tan(g + gl) - g, the small part gl with the derivative 1 + g^2.
-    const long double p =
-        g * g2 *
-            (Coefficient(1 / 3.0) +
-             g2 * (Coefficient(2 / 15.0) + g2 * (Coefficient(17 / 315.0) + g2 * Coefficient(62 / 2835.0)))) +
-        gl * (1 + g2);
+    // tan(g + gl) - g: tan g - g in doubles (see SmallAngle), below 2^-14 of
+    // the result, and the small part gl with the derivative 1 + g^2.
+    const double d = static_cast<double>(g);
+    const double d2 = d * d;
+    const double cubic = d * d2 * (1 / 3.0 + d2 * (2 / 15.0 + d2 * (17 / 315.0 + d2 * (62 / 2835.0))));
+    const long double p = cubic + gl * (1 + d2);
     const Pair& t = kTanTable[j];
     const long double tHi = Hi(t), tLo = Lo(t);
     long double nHead, nError;
@@ -506,12 +501,13 @@ VG_KERNEL_INLINE long double TanOrCot(long double x, bool inverse) noexcept
 VG_KERNEL_INLINE long double Tan(long double x) noexcept { return TanOrCot(x, false); }
 VG_KERNEL_INLINE long double Cot(long double x) noexcept { return TanOrCot(x, true); }
 
-VG_KERNEL_INLINE long double AtanPolynomial(long double v, long double v2) noexcept
+// atan v - v for |v| below about 2^-6.4, in doubles (see SmallAngle): below
+// 2^-14 of the result.
+VG_KERNEL_INLINE double AtanPolynomial(long double v) noexcept
 {
-    return v * v2 *
-           (Coefficient(-1 / 3.0) +
-            v2 * (Coefficient(0.2) +
-                  v2 * (Coefficient(-1 / 7.0) + v2 * (Coefficient(1 / 9.0) - v2 * Coefficient(1 / 11.0)))));
+    const double d = static_cast<double>(v);
+    const double d2 = d * d;
+    return d * d2 * (-1 / 3.0 + d2 * (0.2 + d2 * (-1 / 7.0 + d2 * (1 / 9.0 - d2 * (1 / 11.0)))));
 }
 
 // atan x = atan(j/128) + atan(v), v = (x - j/128) / (1 + x j/128), for
@@ -524,7 +520,7 @@ VG_KERNEL_INLINE long double Atan(long double x) noexcept
         const long double jf = (ax * 128 + kRoundingShift) - kRoundingShift;
         const int j = static_cast<int>(IntegerOf(jf));
         if (j <= 1) {
-            r = ax + AtanPolynomial(ax, ax * ax);
+            r = ax + AtanPolynomial(ax);
         } else {
             const long double c = jf * (1 / 128.0L);
             const long double num = ax - c;  // exact
@@ -539,7 +535,7 @@ VG_KERNEL_INLINE long double Atan(long double x) noexcept
             const long double v = num / den;
             const long double vl = -v * (denError / den);
             const Pair& a = kAtanTable[j];
-            r = Hi(a) + (v + (vl + (Lo(a) + AtanPolynomial(v, v * v))));
+            r = Hi(a) + (v + (vl + (Lo(a) + AtanPolynomial(v))));
         }
     } else if (ax > 2) {
         const long double u = 1 / ax;
@@ -554,7 +550,7 @@ VG_KERNEL_INLINE long double Atan(long double x) noexcept
             v = ((1 - c * ah) - c * al) / (ax + c);
         }
         const Pair& b = kAtanComplementTable[j];
-        r = Hi(b) + (Lo(b) - (v + AtanPolynomial(v, v * v)));
+        r = Hi(b) + (Lo(b) - (v + AtanPolynomial(v)));
     } else {
         return x;  // NaN
     }
