@@ -242,29 +242,31 @@ VG_KERNEL_INLINE long double LnOfScaled(long double y, int e, std::uint64_t bits
     const int j = upper ? static_cast<int>(((bits >> 56) + 1) >> 1) : static_cast<int>(((bits >> 55) + 1) >> 1);
     // Small numbers and constants as doubles: they reach the x87 registers
     // from the SSE side or memory without a slow 80-bit load.
-    const long double fj = static_cast<double>(j) * (1 / 128.0);
+    const double fj = static_cast<double>(j) * (1 / 128.0);
     const long double f = y - fj;  // exact
-    const long double inverse = Value(kInverseTable[j - 96]);
-    const long double u = f * inverse;
+    const Exact64& inverse = kInverseTable[j - 96];
+    const long double u = f * Value(inverse);
     // The rounding error of u, which matters where ln y cancels against
     // ln(j/128): u split so that both parts times j/128 are exact.
     const long double split = u * 257.0;  // 2^8 + 1: a 56-bit head
     const long double uh = split - (split - u), ul = u - uh;
-    const long double uError = ((f - uh * fj) - ul * fj) * inverse;
+    const long double uError = ((f - uh * fj) - ul * fj) * inverse.head;
     // ln(1+u) - u: its terms beyond -u^2/2 in doubles (see SmallAngle), below
     // 2^-15 of the result (|u| < 2^-7, and |ln y| is at least about |u|/2).
+    // The other small terms join them there: x87 registers are few, and a
+    // value that does not fit goes to memory and back at 80 bits.
     const double d = static_cast<double>(u);
     const double d2 = d * d;
     const double cubic =
         d * d2 * ((1 / 3.0 - d * 0.25) + d2 * ((0.2 - d * (1 / 6.0)) + d2 * (1 / 7.0 - d * 0.125)));
-    const long double q = cubic - 0.5L * (u * u);
     const Pair& lf = kLogTable[j - 96];
-    const long double ef = static_cast<double>(e);
+    const double ef = static_cast<double>(e);
+    const double small = cubic + (Lo(lf) + ef * kLn2Tail);
     long double head, headError;
-    TwoSum(ef * kLn2Head, Hi(lf), head, headError);
+    TwoSum(static_cast<long double>(ef) * kLn2Head, Hi(lf), head, headError);  // the product is exact
     const long double s = head + u;
     const long double sError = u - (s - head);  // exact: |head| >= |u| or head == 0
-    return s + (sError + (headError + ((q + uError) + (Lo(lf) + ef * kLn2Tail))));
+    return s + ((sError - 0.5L * (u * u)) + ((headError + uError) + small));
 }
 
 // ln x for positive x within a double's normal range. The exponent and the
