@@ -623,11 +623,10 @@ struct KnownLog {
     }
 }
 
-// The steps that call kernels, out of the loop: their many temporaries would
-// crowd the top of the stack out of its register in every other step. The
-// argument goes whole: one 80-bit store and load cost less than splitting it
-// into doubles in the caller and joining them again in the callee.
-[[gnu::noinline]] Extended FunctionStep(LexCode code, Extended b, EngineError& err) noexcept
+// A function of the top, in the loop: an argument passed through memory (80
+// bits, or split into doubles) costs more than the kernels' temporaries do
+// to the other steps.
+[[gnu::always_inline]] inline Extended FunctionStep(LexCode code, Extended b, EngineError& err) noexcept
 {
     const Extended r = ApplyUnary(code, b, err);
     if (err == kEngineOk && !(std::fabs(r) <= kResultLimit)) err = kErrUndefinedDomain;
