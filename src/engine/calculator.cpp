@@ -629,7 +629,7 @@ struct KnownLog {
 [[gnu::always_inline]] inline Extended FunctionStep(LexCode code, Extended b, EngineError& err) noexcept
 {
     const Extended r = ApplyUnary(code, b, err);
-    if (err == kEngineOk && !(std::fabs(r) <= kResultLimit)) err = kErrUndefinedDomain;
+    if (err == kEngineOk && !WithinLimit(r)) err = kErrUndefinedDomain;
     return r;
 }
 
