@@ -308,13 +308,17 @@ VG_KERNEL_INLINE SinCosParts SmallAngle(long double h) noexcept
 VG_KERNEL_INLINE long double SinOfSum(int i, long double h, long double hl, const SinCosParts& p) noexcept
 {
     const Pair& s = kSinTable[i];
-    const long double sHi = Hi(s);
-    const long double c = Hi(kSinTable[256 - i]);
+    const Pair& cosine = kSinTable[256 - i];
+    const long double c = Hi(cosine);
+    // The products with sin h - h and cos h - 1 in doubles too: the table
+    // heads stand for the values there within 2^-53 of a term below 2^-15
+    // of the result.
+    const double small = cosine.head * p.sm + (s.head * p.cm + s.lo);
     // The table value and c*h summed without error: where they are of one
     // size (small i) a rounding of their sum would cost a quarter unit.
     long double a, aError;
-    TwoSum(sHi, c * h, a, aError);
-    return a + (aError + (c * (p.sm + hl) + (sHi * p.cm + Lo(s))));
+    TwoSum(Hi(s), c * h, a, aError);
+    return a + (aError + (c * hl + small));
 }
 
 // An argument 2^-32 <= |x| < 2^63 as K*pi/512 + h + hl, with K reduced to
@@ -441,29 +445,30 @@ VG_KERNEL_INLINE long double DivideHeadsAndRests(long double ah, long double al,
 
 // tan(j*pi/512 + g + gl) for 0 <= j <= 128 and 0 <= g <= about pi/512, its
 // reciprocal when reciprocal: with T = tan(j*pi/512) and t = tan(g + gl),
-// N = T + t and D = 1 - T t, each a head and a rest to about 2^-70 relative
+// N = T + t and D = 1 - T t, each a head and a rest to about 2^-67 relative
 // (D lies in [0.99, 1]: nothing cancels), then N / D or D / N.
-VG_KERNEL_INLINE long double TangentOfSum(int j, long double g, long double gl,
-                                                       bool reciprocal) noexcept
+VG_KERNEL_INLINE long double TangentOfSum(int j, long double g, long double gl, bool reciprocal) noexcept
 {
-    // tan(g + gl) - g: tan g - g in doubles (see SmallAngle), below 2^-14 of
-    // the result, and the small part gl with the derivative 1 + g^2.
+    // tan(g + gl) - g, below 2^-14 of the result, in doubles (see
+    // SmallAngle), and the products with it and with T's rest.
     const double d = static_cast<double>(g);
     const double d2 = d * d;
     const double cubic = d * d2 * (1 / 3.0 + d2 * (2 / 15.0 + d2 * (17 / 315.0 + d2 * (62 / 2835.0))));
-    const long double p = cubic + gl * (1 + d2);
+    const double p = cubic + static_cast<double>(gl) * (1 + d2);
     const Pair& t = kTanTable[j];
-    const long double tHi = Hi(t), tLo = Lo(t);
+    const double nSmall = t.lo + p;
+    const double dSmall = t.head * p + t.lo * d;
+    const long double tHi = Hi(t);
     long double nHead, nError;
     TwoSum(tHi, g, nHead, nError);
-    const long double nRest = nError + (tLo + p);
+    const long double nRest = nError + nSmall;
     // T t's leading product rounds by less than 2^-71 of D; 1 - dHead is
     // exact, and so is its difference from that product.
     const long double m = tHi * g;
     const long double dHead = 1 - m;
-    const long double dRest = ((1 - dHead) - m) - (tHi * p + tLo * g);
-    return reciprocal ? DivideHeadsAndRests(dHead, dRest, nHead, nRest)
-                      : DivideHeadsAndRests(nHead, nRest, dHead, dRest);
+    const long double dRest = ((1 - dHead) - m) - dSmall;
+    return DivideHeadsAndRests(reciprocal ? dHead : nHead, reciprocal ? dRest : nRest,
+                               reciprocal ? nHead : dHead, reciprocal ? nRest : dRest);
 }
 
 // Tangent (cotangent when inverse) of a reduced |x|, negated for a negative
@@ -479,15 +484,10 @@ VG_KERNEL_INLINE long double TanOrCotOfReduced(ReducedAngle r, bool inverse, boo
     int j = ofComplement ? 255 - i : i;
     const bool reciprocal = j > 127;
     if (reciprocal) j = 255 - j;
-    long double t;
-    if (ofComplement == reciprocal) {
-        t = TangentOfSum(j, r.h, r.hl, reciprocal);
-    } else {
-        if (!kComplementKnown) ComplementOf(r);
-        t = TangentOfSum(j, r.hc, r.hcl, reciprocal);
-    }
-    if (odd) t = -t;
-    return negative ? -t : t;
+    const bool ofH = ofComplement == reciprocal;
+    if (!kComplementKnown && !ofH) ComplementOf(r);
+    const long double t = TangentOfSum(j, ofH ? r.h : r.hc, ofH ? r.hl : r.hcl, reciprocal);
+    return (odd != negative) ? -t : t;
 }
 
 // Tiny, huge and NaN arguments and those the three parts cannot reduce.
