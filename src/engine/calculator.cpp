@@ -800,6 +800,16 @@ struct KnownLog {
             top = KnownBasePowerStep(*s, top, err);
             if (err != kEngineOk) goto failed;
             break;
+        case kSquare:
+            // Where |2 ln |top|| is far below the exponent limit, the power
+            // rule's value is the whole-power kernel's square, top * top.
+            if (std::fabs(top) >= 0x1p-700L && std::fabs(top) <= 0x1p700L) [[likely]] {
+                top = top * top;
+                break;
+            }
+            top = MemoPower(top, 2, err, logs_);
+            if (err != kEngineOk) goto failed;
+            break;
         case kOperatorOperand:
             if (s->code == lex::Power) {
                 top = MemoPower(top, OperandOf(*s, variables), err, logs_);

@@ -186,6 +186,8 @@ private:
                 s.op = kVariableWholePower;
                 s.whole = static_cast<std::int8_t>(n);
             }
+        } else if (code == lex::Power && leaf.code == lex::Number && leaf.value == 2) {
+            s.op = kSquare;
         } else {
             s.op = kOperatorOperand;
             s.code = code;

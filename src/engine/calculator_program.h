@@ -52,7 +52,8 @@ inline constexpr std::uint8_t kSqrt = 43;
 inline constexpr std::uint8_t kAbs = 44;
 inline constexpr std::uint8_t kFunction = 45;  // top := `code`(top)
 inline constexpr std::uint8_t kVariableWholePower = 46;  // top := variable(base) ^ whole, |whole| <= 64
-inline constexpr std::uint8_t kOpCount = 47;
+inline constexpr std::uint8_t kSquare = 47;  // top := top ^ 2
+inline constexpr std::uint8_t kOpCount = 48;
 
 struct Step {
     Extended value = 0;  // a kExtended operand; the number of kPositiveNumberToTop

@@ -290,6 +290,7 @@ TEST(CalculateEquivalence, matchesStatedPowers_nearTheExponentLimit)
     for (int n = 0; n <= 66; ++n) {
         formulas.push_back({"X^" + std::to_string(n), {0}});
         formulas.push_back({"X^(-" + std::to_string(n) + ")", {0}});
+        formulas.push_back({"(X*1)^" + std::to_string(n), {0}});  // a computed base
     }
     int mismatches = 0, defined = 0, undefined = 0;
     for (const auto& [formula, ys] : formulas) {
