@@ -299,10 +299,35 @@ constexpr std::array<Binade, 256> MakeBinadeTable()
 
 constinit const std::array<Binade, 256> kBinadeTable = MakeBinadeTable();
 
+namespace {
+
+// 10^j as the nearest double, for the decades' bounds (|j| <= 15).
+double DecimalPower(int j)
+{
+    return j >= 0 ? static_cast<double>(IntegerPowerOf10(j)) : 1 / static_cast<double>(IntegerPowerOf10(-j));
+}
+
+}  // namespace
+
 static_assert(kLowestBits == std::bit_cast<std::uint32_t>(0x1p-36f));
 static_assert(kBeyondBits == std::bit_cast<std::uint32_t>(0x1p49f));
 
 }  // namespace near_zero
+
+bool near_zero::FindDecade(Extended x, Decade& decade) noexcept
+{
+    const float approximate = static_cast<float>(x);
+    std::uint32_t bits;
+    std::memcpy(&bits, &approximate, sizeof bits);
+    bits &= 0x7fffffff;
+    if (bits - kLowestBits >= kBeyondBits - kLowestBits) return false;
+    const Binade& b = kBinadeTable[bits >> 23];
+    bool above = bits >= b.nextPowerBits;
+    if (bits == b.nextPowerBits) above = std::fabs(x) >= b.nextPower;
+    const int k = b.scale - (above ? 1 : 0);  // -3 .. 22
+    decade = {DecimalPower(11 - k), DecimalPower(12 - k), b.powers[above ? 1 : 0], k};
+    return true;
+}
 
 Extended near_zero::General(Extended x) noexcept
 {

@@ -44,6 +44,22 @@ extern const std::array<Binade, 256> kBinadeTable;
 // inline path cannot decide (within doubt of a decimal rounding half).
 Extended General(Extended x) noexcept;
 
+// The decade [lower, upper) of the last value the inline path rounded on
+// this thread, with its scaling exponent k and 10^|k|: consecutive values
+// mostly share their decade, and two comparisons with x decide that long
+// before its float bits could, so the scaling waits for nothing. The bounds
+// are the powers of ten as nearest doubles: a value between such a bound and
+// the true power scales to within 2^-52 of 10^11 or 10^12, which rounds to
+// the same result with either exponent.
+struct Decade {
+    double lower, upper, power;
+    std::int32_t scale;
+};
+inline thread_local Decade lastDecade = {1, 10, 1e11, 11};
+
+// Sets the decade of x from its float bits; false outside the inline range.
+bool FindDecade(Extended x, Decade& decade) noexcept;
+
 }  // namespace near_zero
 
 // 0 below 1e-200 in magnitude; unchanged above 1e2000 (and for NaN and
@@ -56,30 +72,23 @@ Extended General(Extended x) noexcept;
 inline Extended NearZero(Extended x) noexcept
 {
     constexpr Extended kTieDoubt = 0x1p-18L;
-    const float approximate = static_cast<float>(x);
-    std::uint32_t bits;
-    std::memcpy(&bits, &approximate, sizeof bits);
-    const bool negative = (bits >> 31) != 0;
-    bits &= 0x7fffffff;
-    if (bits - near_zero::kLowestBits >= near_zero::kBeyondBits - near_zero::kLowestBits) [[unlikely]] {
-        return x == 0 ? 0 : near_zero::General(x);
-    }
     const Extended ax = std::fabs(x);
-    const near_zero::Binade& b = near_zero::kBinadeTable[bits >> 23];
-    // ax * 10^k lies in [1e11, 1e12) for the exact decimal exponent; the
-    // scaling rounds once (exact power) and stays far from a half unless the
-    // digits themselves are near one.
-    bool above = bits >= b.nextPowerBits;
-    if (bits == b.nextPowerBits) [[unlikely]] above = ax >= b.nextPower;
-    const int k = b.scale - (above ? 1 : 0);  // -3 .. 22
-    const Extended power = b.powers[above ? 1 : 0];  // 10^|k|
+    near_zero::Decade& decade = near_zero::lastDecade;
+    if (!(ax >= decade.lower && ax < decade.upper)) [[unlikely]] {
+        if (x == 0) return 0;
+        if (!near_zero::FindDecade(x, decade)) return near_zero::General(x);
+    }
+    const int k = decade.scale;  // -3 .. 22
+    const Extended power = decade.power;  // 10^|k|
+    // ax * 10^k lies in [1e11, 1e12); the scaling rounds once (exact power)
+    // and stays far from a half unless the digits themselves are near one.
     const Extended s = k >= 0 ? ax * power : ax / power;
     const Extended n = std::rint(s);  // halves to even; one instruction, shorter than adding 1.5 * 2^63
     // |s - n| <= 1/2: doubt only just below the half.
     if (std::fabs(s - n) > 0.5L - kTieDoubt) [[unlikely]] return near_zero::General(x);
     // n and the power are exact: one rounding, as reading the digits back.
     const Extended r = k > 0 ? n / power : n * power;
-    return negative ? -r : r;
+    return x < 0 ? -r : r;
 }
 
 // Same bounds as NearZero; otherwise the binary mantissa m (0.5 <= |m| < 1)

@@ -158,5 +158,27 @@ TEST(NearZeroEquivalence, equalsTextRoundTrip_atEverydayMagnitudes)
     EXPECT_EQ(CountMismatches(EverydayValues()), 0u);
 }
 
+// The inline path reuses the decade of the value before: a value just
+// across either bound of that decade, right after one inside it, must still
+// round as text (the bounds are the powers as doubles, which for negative
+// exponents lie a little off the true powers).
+TEST(NearZeroEquivalence, equalsTextRoundTrip_justAcrossTheLastDecade)
+{
+    std::setlocale(LC_ALL, "C");
+    std::vector<Extended> values;
+    for (int exponent = -12; exponent <= 16; ++exponent) {
+        const Extended power = Scaled(1, exponent);
+        for (int steps = -40; steps <= 40; ++steps) {
+            for (const Extended inside : {power * 3, power / 3}) {
+                values.push_back(inside);
+                values.push_back(Step(power, steps));
+                values.push_back(inside);
+                values.push_back(-Step(power, steps));
+            }
+        }
+    }
+    EXPECT_EQ(CountMismatches(values), 0u);
+}
+
 }  // namespace
 }  // namespace vg
