@@ -888,13 +888,15 @@ Extended TCalculator::Evaluate(const TStackList& postfix, EngineError& errorCode
 Extended TCalculator::CalculateSplit(const TStackList& postfix, EngineError& errorCode, kernel::Split x,
                                      kernel::Split y) noexcept
 {
+    // The variables go to memory first, where both ways read them: kept in
+    // registers for the walk, they would be saved on the stack on every call.
+    variables_[0] = x;
+    variables_[1] = y;
     if (Decoded(postfix)) {
         errorCode = kEngineOk;
-        variables_[0] = x;
-        variables_[1] = y;
         return Run(errorCode);
     }
-    return Walk(postfix, errorCode, kernel::Join(x), kernel::Join(y));
+    return Walk(postfix, errorCode, kernel::Join(variables_[0]), kernel::Join(variables_[1]));
 }
 
 }  // namespace vg
