@@ -885,13 +885,8 @@ Extended TCalculator::Evaluate(const TStackList& postfix, EngineError& errorCode
     return Walk(postfix, errorCode, x, y);
 }
 
-Extended TCalculator::CalculateSplit(const TStackList& postfix, EngineError& errorCode, kernel::Split x,
-                                     kernel::Split y) noexcept
+Extended TCalculator::CalculateStored(const TStackList& postfix, EngineError& errorCode) noexcept
 {
-    // The variables go to memory first, where both ways read them: kept in
-    // registers for the walk, they would be saved on the stack on every call.
-    variables_[0] = x;
-    variables_[1] = y;
     if (Decoded(postfix)) {
         errorCode = kEngineOk;
         return Run(errorCode);

@@ -31,7 +31,11 @@ public:
     // must then not be used).
     Extended Calculate(const TStackList& postfix, EngineError& errorCode, Extended x) noexcept
     {
-        if (kernel::Splittable(x)) return CalculateSplit(postfix, errorCode, kernel::SplitOf(x), {0, 0});
+        if (kernel::Splittable(x)) {
+            variables_[0] = kernel::SplitOf(x);
+            variables_[1] = {0, 0};
+            return CalculateStored(postfix, errorCode);
+        }
         return Evaluate(postfix, errorCode, x, 0);
     }
 
@@ -54,9 +58,13 @@ public:
 protected:
     Extended Evaluate(const TStackList& postfix, EngineError& errorCode, Extended x,
                       Extended y) noexcept;
-    // The same with both variables split (see kernel::Split).
-    Extended CalculateSplit(const TStackList& postfix, EngineError& errorCode, kernel::Split x,
-                            kernel::Split y) noexcept;
+    // The same with both variables split (see kernel::Split) into variables_
+    // by the caller: written there straight from the x87 unit, a variable
+    // reaches the program without a trip through vector registers.
+    Extended CalculateStored(const TStackList& postfix, EngineError& errorCode) noexcept;
+    // The variables of the running evaluation, read a double at a time: a
+    // wider copy would wait for both halves' stores to leave the core.
+    kernel::Split variables_[2] = {};
 
 private:
     bool Fits(const TStackList& postfix) const noexcept;
@@ -81,10 +89,6 @@ private:
     // the powers of a variable its logarithm.
     std::vector<program::Recall> recalls_;
     program::Recall variableLogs_[2];
-    // The variables of the running evaluation, in memory and read a double
-    // at a time: a wider copy would wait for both halves' stores to leave
-    // the core.
-    kernel::Split variables_[2] = {};
 };
 
 // One operation of the evaluator on ready operands: a is the left operand of
@@ -103,7 +107,9 @@ public:
                        Extended y) noexcept
     {
         if (kernel::Splittable(x) && kernel::Splittable(y)) {
-            return CalculateSplit(postfix, errorCode, kernel::SplitOf(x), kernel::SplitOf(y));
+            variables_[0] = kernel::SplitOf(x);
+            variables_[1] = kernel::SplitOf(y);
+            return CalculateStored(postfix, errorCode);
         }
         return Evaluate(postfix, errorCode, x, y);
     }
