@@ -580,6 +580,21 @@ void Remember(program::Recall& r, kernel::Split a, kernel::Split b, Extended val
     if (err == kEngineOk) r.value = kernel::SplitOf(value);
 }
 
+// The step's result for arguments a, b: the recalled one (or its error) when
+// they match the last, else computed and kept.
+template <class Compute>
+[[gnu::always_inline]] inline Extended Recalled(program::Recall& recall, kernel::Split a, kernel::Split b,
+                                                EngineError& err, Compute&& compute)
+{
+    if (Matches(recall, a, b)) {
+        err = recall.error;
+        return kernel::Join(recall.value);
+    }
+    const Extended r = compute();
+    Remember(recall, a, b, r, err);
+    return r;
+}
+
 // ln |variable| for the power rule (PowerWith asks for ln a or ln -a).
 struct VariableLog {
     program::Recall* recall;
@@ -751,19 +766,11 @@ struct KnownLog {
         case kVariablePower: {
             const kernel::Split& base = variables[s->base];
             kernel::Split key;
-            if (s->recall && SplitOperand(*s, variables, key)) {
-                program::Recall& recall = recalls_[s - program_.steps.data()];
-                if (Matches(recall, base, key)) {
-                    err = recall.error;
-                    if (err != kEngineOk) goto failed;
-                    top = kernel::Join(recall.value);
-                    break;
-                }
-                top = VariablePowerStep(base, OperandOf(*s, variables), err, variableLogs_[s->base]);
-                Remember(recall, base, key, top, err);
-            } else {
-                top = VariablePowerStep(base, OperandOf(*s, variables), err, variableLogs_[s->base]);
-            }
+            const auto power = [&] {
+                return VariablePowerStep(base, OperandOf(*s, variables), err, variableLogs_[s->base]);
+            };
+            top = s->recall && SplitOperand(*s, variables, key) ? Recalled(RecallOf(s), base, key, err, power)
+                                                                : power();
             if (err != kEngineOk) goto failed;
             break;
         }
@@ -775,19 +782,8 @@ struct KnownLog {
                 top = v * v;
                 break;
             }
-            if (!s->recall) {
-                top = VariableWholePowerStep(base, s->whole, err, variableLogs_[s->base]);
-            } else {
-                program::Recall& recall = recalls_[s - program_.steps.data()];
-                if (Matches(recall, base)) {
-                    err = recall.error;
-                    if (err != kEngineOk) goto failed;
-                    top = kernel::Join(recall.value);
-                    break;
-                }
-                top = VariableWholePowerStep(base, s->whole, err, variableLogs_[s->base]);
-                Remember(recall, base, {0, 0}, top, err);
-            }
+            const auto power = [&] { return VariableWholePowerStep(base, s->whole, err, variableLogs_[s->base]); };
+            top = s->recall ? Recalled(RecallOf(s), base, {0, 0}, err, power) : power();
             if (err != kEngineOk) goto failed;
             break;
         }
@@ -847,16 +843,9 @@ struct KnownLog {
             break;
         case kFunction:
             if (s->recall && kernel::Splittable(top)) {
-                const kernel::Split argument = kernel::SplitOf(top);
-                program::Recall& recall = recalls_[s - program_.steps.data()];
-                if (Matches(recall, argument)) {
-                    err = recall.error;
-                    if (err != kEngineOk) goto failed;
-                    top = kernel::Join(recall.value);
-                    break;
-                }
-                top = FunctionStep(s->code, top, err);
-                Remember(recall, argument, {0, 0}, top, err);
+                const Extended argument = top;
+                top = Recalled(RecallOf(s), kernel::SplitOf(argument), {0, 0}, err,
+                               [&] { return FunctionStep(s->code, argument, err); });
             } else {
                 top = FunctionStep(s->code, top, err);
             }

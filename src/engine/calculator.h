@@ -89,6 +89,7 @@ private:
     // the powers of a variable its logarithm.
     std::vector<program::Recall> recalls_;
     program::Recall variableLogs_[2];
+    program::Recall& RecallOf(const program::Step* s) noexcept { return recalls_[s - program_.steps.data()]; }
 };
 
 // One operation of the evaluator on ready operands: a is the left operand of
